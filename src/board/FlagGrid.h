@@ -1,0 +1,63 @@
+#pragma once
+
+#include "board/CandidateString.h"
+#include "board/Cell.h"
+
+#include <array>
+
+namespace tessra {
+
+// The candidate flag grid: one candidate string per cell, by cell index.
+// A new grid holds "123456789" everywhere.
+using FlagGrid = std::array<CandidateString, CellCount>;
+
+// Coordinates are column x then row y, both 0..8; digits 1..9. Callers pass
+// values in range: an index outside the board is a programming error.
+
+// These run tens of thousands of times per generated puzzle, so they live
+// here where the compiler can inline them into the scan.
+
+inline CandidateString& CellFlags(FlagGrid& grid, int x, int y) {
+    return grid[static_cast<std::size_t>(IndexOf(x, y))];
+}
+
+inline bool GetFlagGrid(const FlagGrid& flagArray, int x, int y, int digit) {
+    return flagArray[static_cast<std::size_t>(IndexOf(x, y))].Has(digit);
+}
+
+inline void SetFlagGrid(FlagGrid& flagArray, int x, int y, int digit, bool value) {
+    CellFlags(flagArray, x, y).Set(digit, value);
+}
+
+inline void SetGridFlagRow(FlagGrid& theFlagGrid, int y, int digit, bool value) {
+    for (int x = 0; x < BoardSide; ++x) {
+        SetFlagGrid(theFlagGrid, x, y, digit, value);
+    }
+}
+
+inline void SetGridFlagCol(FlagGrid& theFlagGrid, int x, int digit, bool value) {
+    for (int y = 0; y < BoardSide; ++y) {
+        SetFlagGrid(theFlagGrid, x, y, digit, value);
+    }
+}
+
+// Every cell of the 3x3 block that holds (x, y).
+inline void SetGridFlag3x3(FlagGrid& theFlagGrid, int x, int y, int digit, bool value) {
+    const int bx = x - x % 3;
+    const int by = y - y % 3;
+    for (int cx = bx; cx < bx + 3; ++cx) {
+        for (int cy = by; cy < by + 3; ++cy) {
+            SetFlagGrid(theFlagGrid, cx, cy, digit, value);
+        }
+    }
+}
+
+// Cell (x, y) becomes ".........".
+inline void ClearFlagGrid(FlagGrid& flagArray, int x, int y) {
+    CellFlags(flagArray, x, y) = CandidateString::None();
+}
+
+// Number of positions of the string that are not ".".
+inline int CountFlagBits(CandidateString flag) { return flag.Count(); }
+
+} // namespace tessra

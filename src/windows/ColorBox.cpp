@@ -1,0 +1,108 @@
+#include "windows/ColorBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextOption>
+
+namespace tessra {
+
+ColorBox::ColorBox(int index, Kind kind, QWidget* parent)
+    : QWidget(parent), index_(index), kind_(kind) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (kind_ == Kind::Candidates) {
+        setAttribute(Qt::WA_InputMethodEnabled);
+    }
+}
+
+void ColorBox::SetText(QLatin1StringView text) {
+    if (text_ != text) {
+        text_ = text;
+        update();
+    }
+}
+
+void ColorBox::SetText(const QString& text) {
+    if (text_ != text) {
+        text_ = text;
+        update();
+    }
+}
+
+void ColorBox::SetForeColor(ColorValue color) {
+    if (color != fore_) {
+        fore_ = color;
+        update();
+    }
+}
+
+void ColorBox::SetBackColor(ColorValue color) {
+    if (color != back_) {
+        back_ = color;
+        update();
+    }
+}
+
+void ColorBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    painter.fillRect(rect(), ToQColor(back_));
+    const QColor fore = ToQColor(fore_);
+    if (!text_.isEmpty()) {
+        painter.setPen(fore);
+        painter.setFont(font());
+        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+        option.setWrapMode(QTextOption::WrapAnywhere);
+        painter.drawText(QRectF(rect().adjusted(2, 1, -2, -1)), text_, option);
+    }
+    painter.setPen(Qt::black);
+    painter.drawRect(frame);
+    if (hasFocus()) {
+        QPen pen(kind_ == Kind::Swatch ? QColor(Qt::black) : fore, 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(frame.adjusted(2, 2, -2, -2));
+    }
+}
+
+void ColorBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit Clicked(index_);
+    }
+}
+
+void ColorBox::keyPressEvent(QKeyEvent* event) {
+    if (kind_ == Kind::Swatch) {
+        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+            event->key() == Qt::Key_Enter) {
+            emit Clicked(index_);
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        if (!text_.isEmpty()) {
+            SetText(text_.left(text_.size() - 1));
+        }
+        return;
+    }
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint() && (event->modifiers() & Qt::ControlModifier) == 0) {
+        SetText(text_ + typed);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ColorBox::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ColorBox::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+} // namespace tessra

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/ColorValue.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace tessra {
+
+// A small flat box with a border, a background and a text colour. Used for
+// the palette swatches and for the candidate boxes of the possible-values
+// window, which are written 81 at a time on every keystroke: setting a text
+// costs a comparison and, when it differs, one repaint request.
+class ColorBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Swatch,     // no text; Space or Return counts as a click
+        Candidates, // wrapping text the user may type into; nothing reads it
+    };
+
+    ColorBox(int index, Kind kind, QWidget* parent);
+
+    int Index() const { return index_; }
+    const QString& Text() const { return text_; }
+    void SetText(QLatin1StringView text);
+    void SetText(const QString& text);
+
+    ColorValue ForeColor() const { return fore_; }
+    ColorValue BackColor() const { return back_; }
+    void SetForeColor(ColorValue color);
+    void SetBackColor(ColorValue color);
+
+signals:
+    void Clicked(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int index_;
+    Kind kind_;
+    QString text_;
+    ColorValue fore_ = SystemWindowText;
+    ColorValue back_ = SystemWindowBackground;
+};
+
+} // namespace tessra

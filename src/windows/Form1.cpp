@@ -1,0 +1,217 @@
+#include "windows/Form1.h"
+
+#include "platform/Fonts.h"
+#include "platform/ProgramRandom.h"
+#include "platform/Twips.h"
+#include "windows/AppIcon.h"
+#include "windows/CellEdit.h"
+#include "windows/ColorBox.h"
+#include "windows/Form2.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tessra {
+
+namespace {
+
+constexpr std::array<int, 9> CellLeft = {120, 480, 840, 1320, 1680, 2040, 2520, 2880, 3240};
+constexpr std::array<int, 9> CellTop = {360, 720, 1080, 1560, 1920, 2280, 2760, 3120, 3480};
+constexpr int CellWidth = 375;
+constexpr int CellHeight = 420;
+
+// The palette at start, as colour values 0x00BBGGRR.
+constexpr std::array<ColorValue, 16> StartPalette = {
+    0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000, 0xFF00FF, 0x0000C0,
+    0xFFFFFF, 0x808080, 0x000000, 0x004040, 0x004000, 0x404000, 0x400000, 0x400040,
+};
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(TimesFont(12));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit* MakeSideBox(const QString& text, const QFont& font, QWidget* parent,
+                       const QRect& geometry) {
+    auto* box = new QLineEdit(text, parent);
+    box->setFont(font);
+    box->setGeometry(geometry);
+    box->setReadOnly(true);
+    return box;
+}
+
+} // namespace
+
+Form1::Form1() {
+    setWindowTitle(QStringLiteral("Tessra v1.0"));
+    setWindowIcon(AppIcon());
+    // A fixed frame with no minimise or maximise button; still an ordinary
+    // top-level window, so it stays in the task bar and the window switcher.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(TwipsToPixels(5160), TwipsToPixels(4020));
+    setCentralWidget(client);
+    BuildBoard(client);
+    BuildSidePanel(client);
+    BuildMenus();
+    BuildTabOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+Form1::~Form1() {
+    // The possible-values window has no parent; it goes with the main window.
+    delete form2_.data();
+}
+
+void Form1::BuildBoard(QWidget* client) {
+    const QFont font = CourierFont(15, true);
+    for (int i = 0; i < CellCount; ++i) {
+        auto* cell = new CellEdit(i, client);
+        cell->setFont(font);
+        cell->setGeometry(TwipsRect(CellLeft[static_cast<std::size_t>(ColumnOf(i))],
+                                    CellTop[static_cast<std::size_t>(RowOf(i))], CellWidth,
+                                    CellHeight));
+        cell->setText(QStringLiteral("0"));
+        connect(cell, &QLineEdit::textChanged, this, [this, i] { Grid_Change(i); });
+        connect(cell, &CellEdit::Clicked, this, &Form1::Grid_Click);
+        connect(cell, &CellEdit::ArrowPressed, this, &Form1::MoveFocusFrom);
+        grid_[static_cast<std::size_t>(i)] = cell;
+    }
+}
+
+void Form1::BuildSidePanel(QWidget* client) {
+    MakeLabel(QStringLiteral("Selected:"), client, TwipsRect(3840, 360, 1215, 255));
+    coordinateBox_ = MakeSideBox(QStringLiteral("0,0"), CourierFont(12), client,
+                                 TwipsRect(3840, 720, 1215, 360));
+    coordinateBox_->setAccessibleName(QStringLiteral("Selected"));
+    MakeLabel(QStringLiteral("Possible:"), client, TwipsRect(3840, 1320, 1215, 255));
+    possibleBox_ = MakeSideBox(QStringLiteral("123456789"), CourierFont(9.75), client,
+                               TwipsRect(3840, 1680, 1215, 360));
+    possibleBox_->setAccessibleName(QStringLiteral("Possible"));
+
+    for (int k = 0; k < 16; ++k) {
+        auto* swatch = new ColorBox(k, ColorBox::Kind::Swatch, client);
+        swatch->setGeometry(TwipsRect(3960 + 240 * (k % 4), 2280 + 240 * (k / 4), 255, 285));
+        swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)]);
+        swatch->setAccessibleName(QStringLiteral("colour %1").arg(k + 1));
+        colorSelect_[static_cast<std::size_t>(k)] = swatch;
+    }
+
+    command1_ = new QPushButton(QStringLiteral("Color Select"), client);
+    command1_->setFont(TimesFont(9.75));
+    command1_->setGeometry(TwipsRect(3840, 3480, 1215, 375));
+}
+
+void Form1::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    addItem(file, "New", QStringLiteral("&New"));
+    addItem(file, "Save", QStringLiteral("&Save"));
+    addItem(file, "SaveAs", QStringLiteral("Sa&ve As"));
+    addItem(file, "SnapShot", QStringLiteral("S&napShot"));
+    addItem(file, "Load", QStringLiteral("&Load"));
+    connect(addItem(file, "Exit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit"));
+    addItem(edit, "Off", QStringLiteral("&Off"));
+    addItem(edit, "ChangeFore", QStringLiteral("Change &ForeColor"));
+    addItem(edit, "ChangeBack", QStringLiteral("Change &BackColor"));
+    addItem(edit, "PaintFore", QStringLiteral("Paint Fo&reColor"));
+    addItem(edit, "PaintBack", QStringLiteral("Paint Ba&ckColor"));
+
+    QAction* extra = bar->addAction(QStringLiteral("&Extra"));
+    extra->setObjectName(QStringLiteral("Extra"));
+    connect(extra, &QAction::triggered, this, &Form1::Extra_Click);
+
+    QMenu* special = bar->addMenu(QStringLiteral("Specia&l"));
+    special->setObjectName(QStringLiteral("Special"));
+    addItem(special, "Check", QStringLiteral("C&heck"));
+    addItem(special, "Reveal", QStringLiteral("Re&veal"));
+
+    QAction* about = bar->addAction(QStringLiteral("A&bout"));
+    about->setObjectName(QStringLiteral("About"));
+}
+
+void Form1::BuildTabOrder() {
+    QWidget* previous = grid_[0];
+    const auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int i = 1; i < CellCount; ++i) {
+        chain(Grid(i));
+    }
+    chain(coordinateBox_);
+    chain(possibleBox_);
+    for (int k = 0; k < 12; ++k) {
+        chain(ColorSelect(k));
+    }
+    chain(command1_);
+    for (int k = 12; k < 16; ++k) {
+        chain(ColorSelect(k));
+    }
+}
+
+void Form1::Form_Load() {
+    // Centred by the client area, not the outer frame, so the window sits a
+    // little right of and below the exact centre.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize client = centralWidget()->size();
+        const QRect area = screen->geometry();
+        move(area.x() + static_cast<int>(area.width() / 2.0f - client.width() / 2.0f),
+             area.y() + static_cast<int>(area.height() / 2.0f - client.height() / 2.0f));
+    }
+    for (int i = 0; i < CellCount; ++i) {
+        Grid(i)->setText(QString()); // ignored: change handling is still off
+        Grid(i)->SetForeColor(0);
+        FlagArray[static_cast<std::size_t>(i)] = CandidateString::All();
+    }
+    EditAction = 0;
+    ProgramRandom::Instance().Seed(TimeOfDaySeed());
+    GridChangeResponseFlag = true;
+    RandomPuzzleGenerateFlag = false;
+    FileName.clear();
+    SnapShotFileName = QStringLiteral("default.bmp");
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the main window, however it happens, closes every other
+    // window and ends the program; nothing is asked or saved.
+    if (form2_ != nullptr) {
+        form2_->close();
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+Form2* Form1::LoadedPossibleForm() const { return form2_.data(); }
+
+Form2* Form1::PossibleForm() {
+    if (form2_ == nullptr) {
+        form2_ = new Form2(*this);
+    }
+    return form2_;
+}
+
+} // namespace tessra

@@ -1,0 +1,163 @@
+// Cell selection and entry, the central candidate loop and the colour edit
+// actions of the main window.
+
+#include "board/BoardScan.h"
+#include "board/CellValue.h"
+#include "windows/CellEdit.h"
+#include "windows/ColorBox.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+
+#include <QLineEdit>
+
+namespace tessra {
+
+namespace {
+
+// The digit a cell text places; the common texts ("" and one digit) are
+// read without converting the string.
+int CellDigitOf(const QString& text) {
+    if (text.isEmpty()) {
+        return 0;
+    }
+    if (text.size() == 1) {
+        const char16_t c = text.at(0).unicode();
+        return c >= u'1' && c <= u'9' ? c - u'0' : 0;
+    }
+    return CellDigit(text.toStdString());
+}
+
+} // namespace
+
+BoardDigits Form1::CurrentBoard() const {
+    BoardDigits board{};
+    for (int i = 0; i < CellCount; ++i) {
+        board[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(CellDigitOf(Grid(i)->text()));
+    }
+    return board;
+}
+
+void Form1::BoardScanSetFlags() { tessra::BoardScanSetFlags(FlagArray, CurrentBoard()); }
+
+void Form1::CopyFlags2PossibleGrid() {
+    Form2* form = PossibleForm();
+    for (int i = 0; i < CellCount; ++i) {
+        const CandidateString flags = FlagArray[static_cast<std::size_t>(i)];
+        std::array<char, CandidateString::Length> text{};
+        for (int d = 1; d <= CandidateString::Length; ++d) {
+            text[static_cast<std::size_t>(d - 1)] = flags.At(d);
+        }
+        form->PossibleGrid(i)->SetText(QLatin1StringView(text.data(), text.size()));
+    }
+}
+
+void Form1::RefreshCandidates(int index) {
+    BoardScanSetFlags();
+    CopyFlags2PossibleGrid();
+    possibleBox_->setText(
+        QString::fromStdString(FlagArray[static_cast<std::size_t>(index)].ToString()));
+}
+
+void Form1::Grid_Click(int index) {
+    CurrentIndex = static_cast<std::int16_t>(index);
+    const int x = index % 9;
+    const int y = (index - x) / 9;
+    coordinateBox_->setText(QStringLiteral(" %1, %2").arg(x).arg(y));
+    ApplyEditAction(index);
+    RefreshCandidates(index);
+}
+
+void Form1::Grid_Change(int index) {
+    if (!GridChangeResponseFlag) {
+        return;
+    }
+    CellEdit* cell = Grid(index);
+    // Read once: the nested change runs raised by the edits below see the
+    // new text, while this run goes on with the value it started with.
+    const QString text = cell->text();
+    const int v = CellDigitOf(text);
+    if (text.size() > 1) {
+        cell->setText(text.left(1));
+    }
+    if (v == 0) {
+        cell->setText(QString());
+    }
+    RefreshCandidates(index);
+}
+
+void Form1::PossibleGrid_Click(int index) {
+    CurrentIndex = static_cast<std::int16_t>(index);
+    ApplyEditAction(index);
+}
+
+void Form1::ApplyEditAction(int index) {
+    switch (EditAction) {
+    case 1:
+        SetCellForeColor(index, SelectedColor);
+        break;
+    case 2:
+        SetCellBackColor(index, SelectedColor);
+        break;
+    case 3:
+        for (int i = 0; i < CellCount; ++i) {
+            SetCellForeColor(i, SelectedColor);
+        }
+        break;
+    case 4:
+        for (int i = 0; i < CellCount; ++i) {
+            SetCellBackColor(i, SelectedColor);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Form1::SetCellForeColor(int index, ColorValue color) {
+    Grid(index)->SetForeColor(color);
+    PossibleForm()->PossibleGrid(index)->SetForeColor(color);
+}
+
+void Form1::SetCellBackColor(int index, ColorValue color) {
+    Grid(index)->SetBackColor(color);
+    PossibleForm()->PossibleGrid(index)->SetBackColor(color);
+}
+
+void Form1::Extra_Click() {
+    Form2* form = PossibleForm();
+    form->show();
+    form->raise();
+    form->activateWindow();
+    CopyFlags2PossibleGrid();
+    for (int i = 0; i < CellCount; ++i) {
+        form->PossibleGrid(i)->SetBackColor(Grid(i)->BackColor());
+        form->PossibleGrid(i)->SetForeColor(Grid(i)->ForeColor());
+    }
+}
+
+void Form1::MoveFocusFrom(int index, int key) {
+    int x = ColumnOf(index);
+    int y = RowOf(index);
+    switch (key) {
+    case Qt::Key_Left:
+        --x;
+        break;
+    case Qt::Key_Right:
+        ++x;
+        break;
+    case Qt::Key_Up:
+        --y;
+        break;
+    case Qt::Key_Down:
+        ++y;
+        break;
+    default:
+        return;
+    }
+    if (x >= 0 && x < BoardSide && y >= 0 && y < BoardSide) {
+        // Not a tab or click: the cell gets the focus and nothing else.
+        Grid(IndexOf(x, y))->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+} // namespace tessra

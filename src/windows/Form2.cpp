@@ -1,0 +1,42 @@
+#include "windows/Form2.h"
+
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "windows/AppIcon.h"
+#include "windows/ColorBox.h"
+#include "windows/Form1.h"
+
+namespace tessra {
+
+namespace {
+
+constexpr std::array<int, 9> BoxLeft = {120, 720, 1320, 2040, 2640, 3240, 3960, 4560, 5160};
+constexpr std::array<int, 9> BoxTop = {120, 600, 1080, 1680, 2160, 2640, 3240, 3720, 4200};
+
+} // namespace
+
+Form2::Form2(Form1& owner) : QWidget(nullptr, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Possible Values"));
+    setWindowIcon(AppIcon());
+    resize(TwipsToPixels(5865), TwipsToPixels(4815));
+    const QFont font = CourierFont(8.25);
+    ColorBox* previous = nullptr;
+    for (int i = 0; i < CellCount; ++i) {
+        auto* box = new ColorBox(i, ColorBox::Kind::Candidates, this);
+        box->setFont(font);
+        box->setGeometry(TwipsRect(BoxLeft[static_cast<std::size_t>(ColumnOf(i))],
+                                   BoxTop[static_cast<std::size_t>(RowOf(i))], 615, 495));
+        box->setAccessibleName(
+            QStringLiteral("candidates of row %1, column %2").arg(RowOf(i) + 1).arg(ColumnOf(i) + 1));
+        box->SetText(QStringLiteral("123456789"));
+        connect(box, &ColorBox::Clicked, &owner, &Form1::PossibleGrid_Click);
+        if (previous != nullptr) {
+            setTabOrder(previous, box);
+        }
+        previous = box;
+        boxes_[static_cast<std::size_t>(i)] = box;
+    }
+}
+
+} // namespace tessra
