@@ -58,7 +58,7 @@ void ColorBox::paintEvent(QPaintEvent* /*event*/) {
     }
     painter.setPen(Qt::black);
     painter.drawRect(frame);
-    if (hasFocus()) {
+    if (hasFocus() && keyboardFocus_) {
         QPen pen(kind_ == Kind::Swatch ? QColor(Qt::black) : fore, 1, Qt::DotLine);
         painter.setPen(pen);
         painter.drawRect(frame.adjusted(2, 2, -2, -2));
@@ -97,6 +97,9 @@ void ColorBox::keyPressEvent(QKeyEvent* event) {
 
 void ColorBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
+                     event->reason() == Qt::BacktabFocusReason ||
+                     event->reason() == Qt::ShortcutFocusReason;
     update();
 }
 

@@ -47,6 +47,9 @@ private:
     QString text_;
     ColorValue fore_ = SystemWindowText;
     ColorValue back_ = SystemWindowBackground;
+    // The focus frame shows only when the keyboard brought the focus here,
+    // so a box that merely received it with its window is not marked.
+    bool keyboardFocus_ = false;
 };
 
 } // namespace tessra

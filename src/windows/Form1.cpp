@@ -210,6 +210,14 @@ Form2* Form1::LoadedPossibleForm() const { return form2_.data(); }
 Form2* Form1::PossibleForm() {
     if (form2_ == nullptr) {
         form2_ = new Form2(*this);
+        // Beside the main window where the screen has room for it.
+        const QRect frame = frameGeometry();
+        const QScreen* screen = this->screen();
+        const QPoint besides(frame.right() + 8, frame.top());
+        if (screen != nullptr &&
+            screen->availableGeometry().contains(QRect(besides, form2_->frameSize()))) {
+            form2_->move(besides);
+        }
     }
     return form2_;
 }

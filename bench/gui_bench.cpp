@@ -1,0 +1,123 @@
+// The program's hot path with real widgets: every keystroke rescans the
+// board and refreshes the 81 boxes of the possible-values window. Each
+// benchmark processes the pending repaints too, so the figures include what
+// the user waits for, not only the handlers.
+
+#include "windows/CellEdit.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace tessra;
+
+const char* const Solution = "123456789987321654654987321892714536716593842"
+                             "435862917548279163371648295269135478";
+
+// A started main window; with showPossible the possible-values window is
+// open, otherwise it exists but stays hidden.
+std::unique_ptr<Form1> StartedWindow(bool showPossible) {
+    auto form = std::make_unique<Form1>();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) {
+        return nullptr;
+    }
+    if (showPossible) {
+        form->Extra_Click();
+    } else {
+        form->CopyFlags2PossibleGrid();
+    }
+    QApplication::processEvents();
+    return form;
+}
+
+void Settle() { QApplication::processEvents(); }
+
+// One keystroke places a 5, the next (Backspace) removes it.
+void BM_KeystrokePlaceAndRemove(benchmark::State& state) {
+    auto form = StartedWindow(state.range(0) != 0);
+    CellEdit* cell = form->Grid(40);
+    QTest::mouseClick(cell, Qt::LeftButton);
+    for (auto _ : state) {
+        QTest::keyClick(cell, Qt::Key_5);
+        Settle();
+        QTest::keyClick(cell, Qt::Key_Backspace);
+        Settle();
+    }
+    state.counters["keystrokes"] = benchmark::Counter(
+        2.0 * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_KeystrokePlaceAndRemove)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// "5" typed behind a "3": three nested changes ("35", "3", ""), then "3"
+// typed again to restore the cell.
+void BM_KeystrokeNestedChanges(benchmark::State& state) {
+    auto form = StartedWindow(state.range(0) != 0);
+    CellEdit* cell = form->Grid(40);
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QTest::keyClick(cell, Qt::Key_3);
+    for (auto _ : state) {
+        QTest::keyClick(cell, Qt::Key_5);
+        Settle();
+        QTest::keyClick(cell, Qt::Key_3);
+        Settle();
+    }
+    state.counters["keystrokes"] = benchmark::Counter(
+        2.0 * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_KeystrokeNestedChanges)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// All 81 cells written one after another with change handling on (as
+// clearing the board, reveal and load do), alternately filled with a solved
+// board and emptied again: two passes of 81 writes per iteration.
+void BM_WriteAll81Cells(benchmark::State& state) {
+    auto form = StartedWindow(state.range(0) != 0);
+    for (auto _ : state) {
+        for (int i = 0; i < CellCount; ++i) {
+            form->Grid(i)->setText(QString(QLatin1Char(Solution[i])));
+        }
+        Settle();
+        for (int i = 0; i < CellCount; ++i) {
+            form->Grid(i)->setText(QString());
+        }
+        Settle();
+    }
+    state.counters["passes"] = benchmark::Counter(
+        2.0 * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_WriteAll81Cells)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_StartToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        auto form = StartedWindow(false);
+        form->grab(); // forces a full paint of the window
+        state.PauseTiming();
+        form.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
