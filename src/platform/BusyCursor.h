@@ -4,7 +4,7 @@ namespace tessra {
 
 // Shows the busy pointer for as long as it lives.
 class BusyCursor {
-public:
+  public:
     BusyCursor();
     ~BusyCursor();
     BusyCursor(const BusyCursor&) = delete;

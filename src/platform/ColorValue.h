@@ -15,7 +15,9 @@ inline constexpr ColorValue SystemColorBit = 0x80000000U;
 inline constexpr ColorValue SystemWindowBackground = SystemColorBit | 5U;
 inline constexpr ColorValue SystemWindowText = SystemColorBit | 8U;
 
-constexpr bool IsSystemColor(ColorValue value) { return (value & SystemColorBit) != 0; }
+constexpr bool IsSystemColor(ColorValue value) {
+    return (value & SystemColorBit) != 0;
+}
 
 // System colours show as the classic fixed colours (window background white,
 // window text black, button face light grey, ...), so the board reads the

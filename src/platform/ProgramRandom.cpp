@@ -10,9 +10,13 @@ ProgramRandom& ProgramRandom::Instance() {
     return instance;
 }
 
-void ProgramRandom::Seed(float seed) { engine_.seed(std::bit_cast<std::uint32_t>(seed)); }
+void ProgramRandom::Seed(float seed) {
+    engine_.seed(std::bit_cast<std::uint32_t>(seed));
+}
 
-float ProgramRandom::Draw() { return ToUnitFloat(static_cast<std::uint32_t>(engine_())); }
+float ProgramRandom::Draw() {
+    return ToUnitFloat(static_cast<std::uint32_t>(engine_()));
+}
 
 float TimeOfDaySeed() {
     const double seconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;

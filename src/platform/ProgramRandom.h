@@ -10,7 +10,7 @@ namespace tessra {
 // The program's one random generator. Seeded once, when the main window
 // loads, from the time of day; every puzzle draws from it.
 class ProgramRandom final : public RandomSource {
-public:
+  public:
     static ProgramRandom& Instance();
 
     // The seed is a single-precision number (seconds since midnight / 3,
@@ -29,7 +29,7 @@ public:
         return static_cast<float>(bits >> 8) * 0x1.0p-24f;
     }
 
-private:
+  private:
     ProgramRandom() = default;
     std::mt19937 engine_;
 };

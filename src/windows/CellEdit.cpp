@@ -9,7 +9,8 @@ namespace tessra {
 CellEdit::CellEdit(int index, QWidget* parent) : QLineEdit(parent), index_(index) {
     setFrame(false);
     setAlignment(Qt::AlignCenter);
-    setAccessibleName(QStringLiteral("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1));
+    setAccessibleName(
+        QStringLiteral("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1));
     ApplyColors();
 }
 

@@ -11,7 +11,7 @@ namespace tessra {
 // hands arrow keys to the board, and keeps its colours as colour values.
 class CellEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     CellEdit(int index, QWidget* parent);
 
     int Index() const { return index_; }
@@ -20,18 +20,18 @@ public:
     void SetForeColor(ColorValue color);
     void SetBackColor(ColorValue color);
 
-signals:
+  signals:
     void Clicked(int index);
     // An arrow key was pressed in the cell; key is Qt::Key_Left etc.
     void ArrowPressed(int index, int key);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void ApplyColors();
 
     int index_;

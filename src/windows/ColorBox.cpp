@@ -88,7 +88,8 @@ void ColorBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() && (event->modifiers() & Qt::ControlModifier) == 0) {
+    if (!typed.isEmpty() && typed.at(0).isPrint() &&
+        (event->modifiers() & Qt::ControlModifier) == 0) {
         SetText(text_ + typed);
         return;
     }

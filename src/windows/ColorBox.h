@@ -13,7 +13,7 @@ namespace tessra {
 // costs a comparison and, when it differs, one repaint request.
 class ColorBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Kind {
         Swatch,     // no text; Space or Return counts as a click
         Candidates, // wrapping text the user may type into; nothing reads it
@@ -31,17 +31,17 @@ public:
     void SetForeColor(ColorValue color);
     void SetBackColor(ColorValue color);
 
-signals:
+  signals:
     void Clicked(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int index_;
     Kind kind_;
     QString text_;

@@ -1,12 +1,17 @@
 #include "windows/Form1.h"
 
+#include "platform/CommonDialog.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramRandom.h"
 #include "platform/Twips.h"
+#include "windows/AboutForm.h"
 #include "windows/AppIcon.h"
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
 #include "windows/Form2.h"
+#include "windows/Generate.h"
+#include "windows/Message.h"
+#include "windows/PictureBuffer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -51,7 +56,7 @@ QLineEdit* MakeSideBox(const QString& text, const QFont& font, QWidget* parent,
 
 } // namespace
 
-Form1::Form1() {
+Form1::Form1() : commonDialog_(std::make_unique<QtCommonDialog>(this)) {
     setWindowTitle(QStringLiteral("Tessra v1.0"));
     setWindowIcon(AppIcon());
     // A fixed frame with no minimise or maximise button; still an ordinary
@@ -71,8 +76,9 @@ Form1::Form1() {
 }
 
 Form1::~Form1() {
-    // The possible-values window has no parent; it goes with the main window.
+    // These windows have no parent; they go with the main window.
     delete form2_.data();
+    delete pictureBuffer_.data();
 }
 
 void Form1::BuildBoard(QWidget* client) {
@@ -106,12 +112,14 @@ void Form1::BuildSidePanel(QWidget* client) {
         swatch->setGeometry(TwipsRect(3960 + 240 * (k % 4), 2280 + 240 * (k / 4), 255, 285));
         swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)]);
         swatch->setAccessibleName(QStringLiteral("colour %1").arg(k + 1));
+        connect(swatch, &ColorBox::Clicked, this, &Form1::ColorSelect_Click);
         colorSelect_[static_cast<std::size_t>(k)] = swatch;
     }
 
     command1_ = new QPushButton(QStringLiteral("Color Select"), client);
     command1_->setFont(TimesFont(9.75));
     command1_->setGeometry(TwipsRect(3840, 3480, 1215, 375));
+    connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
 }
 
 void Form1::BuildMenus() {
@@ -124,21 +132,34 @@ void Form1::BuildMenus() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    addItem(file, "New", QStringLiteral("&New"));
-    addItem(file, "Save", QStringLiteral("&Save"));
-    addItem(file, "SaveAs", QStringLiteral("Sa&ve As"));
-    addItem(file, "SnapShot", QStringLiteral("S&napShot"));
-    addItem(file, "Load", QStringLiteral("&Load"));
+    connect(addItem(file, "New", QStringLiteral("&New")), &QAction::triggered, this,
+            &Form1::New_Click);
+    connect(addItem(file, "Save", QStringLiteral("&Save")), &QAction::triggered, this,
+            &Form1::Save_Click);
+    connect(addItem(file, "SaveAs", QStringLiteral("Sa&ve As")), &QAction::triggered, this,
+            &Form1::SaveAs_Click);
+    connect(addItem(file, "SnapShot", QStringLiteral("S&napShot")), &QAction::triggered, this,
+            &Form1::SnapShot_Click);
+    connect(addItem(file, "Load", QStringLiteral("&Load")), &QAction::triggered, this,
+            &Form1::Load_Click);
     connect(addItem(file, "Exit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &QWidget::close);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit"));
-    addItem(edit, "Off", QStringLiteral("&Off"));
-    addItem(edit, "ChangeFore", QStringLiteral("Change &ForeColor"));
-    addItem(edit, "ChangeBack", QStringLiteral("Change &BackColor"));
-    addItem(edit, "PaintFore", QStringLiteral("Paint Fo&reColor"));
-    addItem(edit, "PaintBack", QStringLiteral("Paint Ba&ckColor"));
+    const std::array<std::pair<const char*, QString>, 5> editItems = {{
+        {"Off", QStringLiteral("&Off")},
+        {"ChangeFore", QStringLiteral("Change &ForeColor")},
+        {"ChangeBack", QStringLiteral("Change &BackColor")},
+        {"PaintFore", QStringLiteral("Paint Fo&reColor")},
+        {"PaintBack", QStringLiteral("Paint Ba&ckColor")},
+    }};
+    for (int action = 0; action < 5; ++action) {
+        const auto& [name, caption] = editItems[static_cast<std::size_t>(action)];
+        QAction* item = addItem(edit, name, caption);
+        item->setCheckable(action != 0); // "&Off" never carries a mark
+        connect(item, &QAction::triggered, this, [this, action] { EditMenu_Click(action); });
+    }
 
     QAction* extra = bar->addAction(QStringLiteral("&Extra"));
     extra->setObjectName(QStringLiteral("Extra"));
@@ -146,11 +167,14 @@ void Form1::BuildMenus() {
 
     QMenu* special = bar->addMenu(QStringLiteral("Specia&l"));
     special->setObjectName(QStringLiteral("Special"));
-    addItem(special, "Check", QStringLiteral("C&heck"));
-    addItem(special, "Reveal", QStringLiteral("Re&veal"));
+    connect(addItem(special, "Check", QStringLiteral("C&heck")), &QAction::triggered, this,
+            &Form1::Check_Click);
+    connect(addItem(special, "Reveal", QStringLiteral("Re&veal")), &QAction::triggered, this,
+            &Form1::Reveal_Click);
 
     QAction* about = bar->addAction(QStringLiteral("A&bout"));
     about->setObjectName(QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, &Form1::About_Click);
 }
 
 void Form1::BuildTabOrder() {
@@ -176,6 +200,7 @@ void Form1::BuildTabOrder() {
 void Form1::Form_Load() {
     // Centred by the client area, not the outer frame, so the window sits a
     // little right of and below the exact centre.
+    // The client area is the board below the menu bar.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize client = centralWidget()->size();
         const QRect area = screen->geometry();
@@ -198,14 +223,37 @@ void Form1::Form_Load() {
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the main window, however it happens, closes every other
     // window and ends the program; nothing is asked or saved.
-    if (form2_ != nullptr) {
-        form2_->close();
+    const std::array<QWidget*, 5> others = {form2_.data(), generate_.data(), message_.data(),
+                                            aboutForm_.data(), pictureBuffer_.data()};
+    for (QWidget* window : others) {
+        if (window != nullptr) {
+            window->close();
+        }
     }
     event->accept();
     QCoreApplication::quit();
 }
 
-Form2* Form1::LoadedPossibleForm() const { return form2_.data(); }
+Form2* Form1::LoadedPossibleForm() const {
+    return form2_.data();
+}
+Generate* Form1::LoadedGenerate() const {
+    return generate_.data();
+}
+Message* Form1::LoadedMessage() const {
+    return message_.data();
+}
+AboutForm* Form1::LoadedAboutForm() const {
+    return aboutForm_.data();
+}
+
+QAction* Form1::MenuItem(const char* name) const {
+    return menuBar()->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void Form1::SetCommonDialog(std::unique_ptr<CommonDialog> dialog) {
+    commonDialog_ = std::move(dialog);
+}
 
 Form2* Form1::PossibleForm() {
     if (form2_ == nullptr) {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -18,16 +20,22 @@ class QPushButton;
 
 namespace tessra {
 
+class AboutForm;
 class CellEdit;
 class ColorBox;
+class CommonDialog;
 class Form2;
+class Generate;
+class Message;
+class PictureBuffer;
+struct SavedPuzzle;
 
 // The main window. It owns the whole state of the program - the board is
 // the text of its 81 cells - and offers every board operation; the other
 // windows only read and set its public variables and call its methods.
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Form1();
     ~Form1() override;
 
@@ -48,6 +56,11 @@ public:
     const FlagGrid& Flags() const { return FlagArray; }
     const std::array<std::string, CellCount>& Solution() const { return SolutionArray; }
 
+    // Fills the board with a new puzzle that keeps cells2Keep (0..81) digits,
+    // records its solution and marks the board as generated.
+    void NewPuzzle(int cells2Keep);
+    bool CheckPuzzle() const;
+
     // Cell colours, always the main cell first and then its box in the
     // possible-values window (which is created, hidden, if need be).
     void SetCellForeColor(int index, ColorValue color);
@@ -58,6 +71,19 @@ public:
     void Grid_Change(int index);
     void PossibleGrid_Click(int index);
     void Extra_Click();
+    void New_Click();
+    void Check_Click();
+    void Reveal_Click();
+    void About_Click();
+    void Save_Click();
+    void SaveAs_Click();
+    void Load_Click();
+    void SnapShot_Click();
+    void ColorSelect_Click(int index);
+    void Command1_Click();
+    // The "&Edit" items: 0 "&Off", 1 change fore colour, 2 change back
+    // colour, 3 paint fore colour, 4 paint back colour.
+    void EditMenu_Click(int action);
 
     // Controls.
     CellEdit* Grid(int index) const { return grid_[static_cast<std::size_t>(index)]; }
@@ -66,15 +92,37 @@ public:
     ColorBox* ColorSelect(int index) const { return colorSelect_[static_cast<std::size_t>(index)]; }
     QPushButton* Command1() const { return command1_; }
 
+    QAction* MenuItem(const char* name) const;
+
+    // The file and colour dialogs; tests put a scripted one in its place.
+    CommonDialog& CommonDialog1() { return *commonDialog_; }
+    void SetCommonDialog(std::unique_ptr<CommonDialog> dialog);
+
+    // Secondary windows while they are open, otherwise nullptr.
+    Generate* LoadedGenerate() const;
+    Message* LoadedMessage() const;
+    AboutForm* LoadedAboutForm() const;
+    PictureBuffer* LoadedPictureBuffer() const;
+
+    // Where failures to read or write a file are reported; a message box
+    // unless a test puts something else in its place.
+    void SetErrorReporter(std::function<void(const QString&)> reporter);
+
+    // The state a puzzle file carries, as it stands now.
+    SavedPuzzle CurrentSavedPuzzle() const;
+    // Reads, checks and applies a puzzle file; on any fault reports it and
+    // changes nothing.
+    bool LoadPuzzleFile(const QString& path);
+
     // The possible-values window: created hidden on first use.
     Form2* PossibleForm();
     // The possible-values window if it is loaded, otherwise nullptr.
     Form2* LoadedPossibleForm() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildBoard(QWidget* client);
     void BuildSidePanel(QWidget* client);
     void BuildMenus();
@@ -86,6 +134,9 @@ private:
     void RefreshCandidates(int index);
     void ApplyEditAction(int index);
     void MoveFocusFrom(int index, int key);
+    void ReportError(const QString& text);
+    bool WritePuzzleFile(const QString& path);
+    void ApplySavedPuzzle(const SavedPuzzle& puzzle);
 
     FlagGrid FlagArray;
     std::array<std::string, CellCount> SolutionArray;
@@ -96,6 +147,12 @@ private:
     std::array<ColorBox*, 16> colorSelect_{};
     QPushButton* command1_ = nullptr;
     QPointer<Form2> form2_;
+    QPointer<Generate> generate_;
+    QPointer<Message> message_;
+    QPointer<AboutForm> aboutForm_;
+    QPointer<PictureBuffer> pictureBuffer_;
+    std::function<void(const QString&)> errorReporter_;
+    std::unique_ptr<CommonDialog> commonDialog_;
 };
 
 } // namespace tessra

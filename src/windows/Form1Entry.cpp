@@ -1,5 +1,5 @@
-// Cell selection and entry, the central candidate loop and the colour edit
-// actions of the main window.
+// Cell selection and entry, the central candidate loop and the
+// possible-values window.
 
 #include "board/BoardScan.h"
 #include "board/CellValue.h"
@@ -32,12 +32,15 @@ int CellDigitOf(const QString& text) {
 BoardDigits Form1::CurrentBoard() const {
     BoardDigits board{};
     for (int i = 0; i < CellCount; ++i) {
-        board[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(CellDigitOf(Grid(i)->text()));
+        board[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(CellDigitOf(Grid(i)->text()));
     }
     return board;
 }
 
-void Form1::BoardScanSetFlags() { tessra::BoardScanSetFlags(FlagArray, CurrentBoard()); }
+void Form1::BoardScanSetFlags() {
+    tessra::BoardScanSetFlags(FlagArray, CurrentBoard());
+}
 
 void Form1::CopyFlags2PossibleGrid() {
     Form2* form = PossibleForm();
@@ -88,39 +91,6 @@ void Form1::Grid_Change(int index) {
 void Form1::PossibleGrid_Click(int index) {
     CurrentIndex = static_cast<std::int16_t>(index);
     ApplyEditAction(index);
-}
-
-void Form1::ApplyEditAction(int index) {
-    switch (EditAction) {
-    case 1:
-        SetCellForeColor(index, SelectedColor);
-        break;
-    case 2:
-        SetCellBackColor(index, SelectedColor);
-        break;
-    case 3:
-        for (int i = 0; i < CellCount; ++i) {
-            SetCellForeColor(i, SelectedColor);
-        }
-        break;
-    case 4:
-        for (int i = 0; i < CellCount; ++i) {
-            SetCellBackColor(i, SelectedColor);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void Form1::SetCellForeColor(int index, ColorValue color) {
-    Grid(index)->SetForeColor(color);
-    PossibleForm()->PossibleGrid(index)->SetForeColor(color);
-}
-
-void Form1::SetCellBackColor(int index, ColorValue color) {
-    Grid(index)->SetBackColor(color);
-    PossibleForm()->PossibleGrid(index)->SetBackColor(color);
 }
 
 void Form1::Extra_Click() {

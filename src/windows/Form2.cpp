@@ -27,8 +27,9 @@ Form2::Form2(Form1& owner) : QWidget(nullptr, Qt::Window) {
         box->setFont(font);
         box->setGeometry(TwipsRect(BoxLeft[static_cast<std::size_t>(ColumnOf(i))],
                                    BoxTop[static_cast<std::size_t>(RowOf(i))], 615, 495));
-        box->setAccessibleName(
-            QStringLiteral("candidates of row %1, column %2").arg(RowOf(i) + 1).arg(ColumnOf(i) + 1));
+        box->setAccessibleName(QStringLiteral("candidates of row %1, column %2")
+                                   .arg(RowOf(i) + 1)
+                                   .arg(ColumnOf(i) + 1));
         box->SetText(QStringLiteral("123456789"));
         connect(box, &ColorBox::Clicked, &owner, &Form1::PossibleGrid_Click);
         if (previous != nullptr) {

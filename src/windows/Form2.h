@@ -15,12 +15,12 @@ class Form1;
 // texts and colours, and closing it discards them.
 class Form2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form2(Form1& owner);
 
     ColorBox* PossibleGrid(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
 
-private:
+  private:
     std::array<ColorBox*, CellCount> boxes_{};
 };
 

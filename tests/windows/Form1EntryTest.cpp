@@ -107,7 +107,9 @@ struct EntryRow {
     const char* after;
 };
 
-void TypeKeys(QLineEdit* cell, const char* keys) { QTest::keyClicks(cell, keys); }
+void TypeKeys(QLineEdit* cell, const char* keys) {
+    QTest::keyClicks(cell, keys);
+}
 void Paste(QLineEdit* cell, const char* text) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
     QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);

@@ -17,7 +17,7 @@ int OpenPossibleWindows() {
 }
 
 class PossibleWindowTest : public GuiTest {
-protected:
+  protected:
     void Extra() { form->findChild<QAction*>("Extra")->trigger(); }
     ColorBox* Box(int index) { return form->LoadedPossibleForm()->PossibleGrid(index); }
     void ExpectBoxesShowFlags() {
@@ -91,7 +91,8 @@ TEST_F(PossibleWindowTest, ClickOnABoxSelectsTheCellAndAppliesTheEditAction) {
     const QString possibleText = form->PossibleBox()->text();
     QTest::mouseClick(Box(60), Qt::LeftButton);
     EXPECT_EQ(form->CurrentIndex, 60);
-    EXPECT_EQ(form->CoordinateBox()->text(), coordinates) << "with no action only the index changes";
+    EXPECT_EQ(form->CoordinateBox()->text(), coordinates)
+        << "with no action only the index changes";
     EXPECT_EQ(form->PossibleBox()->text(), possibleText);
     EXPECT_EQ(Box(60)->Text(), "123456789") << "the box's text is not touched";
 

@@ -1,23 +1,67 @@
 #pragma once
 
+#include "platform/CommonDialog.h"
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTest>
+#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace tessra::test {
 
+// Stands in for the modal file and colour dialogs: answers from a script
+// and records how it was called.
+class ScriptedDialog final : public CommonDialog {
+  public:
+    std::deque<QString> fileAnswers;                    // "" = the user cancels
+    std::deque<std::optional<ColorValue>> colorAnswers; // nullopt = cancel
+    QStringList calls;
+
+    void ShowSave() override { FileName = NextFile(QStringLiteral("ShowSave")); }
+    void ShowOpen() override { FileName = NextFile(QStringLiteral("ShowOpen")); }
+    bool ShowColor() override {
+        calls << QStringLiteral("ShowColor");
+        const std::optional<ColorValue> answer =
+            colorAnswers.empty() ? std::nullopt : colorAnswers.front();
+        if (!colorAnswers.empty()) {
+            colorAnswers.pop_front();
+        }
+        if (!answer) {
+            return false;
+        }
+        Color = *answer;
+        return true;
+    }
+
+  private:
+    QString NextFile(const QString& call) {
+        calls << call + QLatin1Char(' ') + Filter + QLatin1Char(' ') + DefaultExt;
+        if (fileAnswers.empty()) {
+            return {};
+        }
+        QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+};
+
 // A freshly started main window, shown offscreen.
 class GuiTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<Form1>();
+        auto scripted = std::make_unique<ScriptedDialog>();
+        dialog = scripted.get();
+        form->SetCommonDialog(std::move(scripted));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -43,7 +87,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    void Trigger(const char* menuItem) { form->MenuItem(menuItem)->trigger(); }
+
     std::unique_ptr<Form1> form;
+    ScriptedDialog* dialog = nullptr;
 };
 
 } // namespace tessra::test

@@ -1,0 +1,55 @@
+#include "windows/AboutForm.h"
+
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "windows/AppIcon.h"
+#include "windows/Placement.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessra {
+
+AboutForm::AboutForm(QWidget* owner) : QDialog(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(AppIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsToPixels(3285), TwipsToPixels(1755));
+    setModal(false);
+
+    // The run of blanks pushes the notice below the title in the narrow label.
+    label1_ = new QLabel(QStringLiteral("Tessra v1.0") + QString(47, QLatin1Char(' ')) +
+                             QStringLiteral("(c) 2026 the Tessra developers"),
+                         this);
+    label1_->setGeometry(TwipsRect(240, 120, 2055, 855));
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    image1_ = new QLabel(this);
+    image1_->setGeometry(TwipsRect(2640, 360, 480, 480));
+    image1_->setPixmap(AppIcon().pixmap(32, 32));
+
+    command1_ = new QPushButton(QStringLiteral("Okay"), this);
+    command1_->setGeometry(TwipsRect(1080, 1200, 1095, 375));
+    command1_->setFont(TimesFont(12));
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    setTabOrder(command1_, label1_);
+
+    timer1_ = new QTimer(this);
+    timer1_->setInterval(250);
+    connect(timer1_, &QTimer::timeout, this, &AboutForm::Timer1_Timer);
+    CentreByClientSize(this);
+    timer1_->start();
+}
+
+void AboutForm::Timer1_Timer() {
+    setWindowTitle(QLatin1Char(' ') + windowTitle());
+    if (windowTitle().size() > 50) {
+        setWindowTitle(QStringLiteral("About"));
+    }
+}
+
+} // namespace tessra

@@ -1,0 +1,190 @@
+// Puzzle files and board snapshots.
+
+#include "files/SavFile.h"
+#include "platform/BusyCursor.h"
+#include "platform/CommonDialog.h"
+#include "platform/SafeFile.h"
+#include "platform/Twips.h"
+#include "windows/CellEdit.h"
+#include "windows/ColorBox.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/PictureBuffer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+
+namespace tessra {
+
+namespace {
+
+// Texts travel as bytes: Latin-1 maps every byte to one character and back.
+std::string ToFileText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+QString FromFileText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+void Form1::ReportError(const QString& text) {
+    if (errorReporter_) {
+        errorReporter_(text);
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Tessra"), text);
+}
+
+void Form1::SetErrorReporter(std::function<void(const QString&)> reporter) {
+    errorReporter_ = std::move(reporter);
+}
+
+SavedPuzzle Form1::CurrentSavedPuzzle() const {
+    SavedPuzzle puzzle;
+    puzzle.randomPuzzleGenerateFlag = RandomPuzzleGenerateFlag;
+    for (int i = 0; i < CellCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        SavedCell& cell = puzzle.cells[at];
+        cell.foreColor = Grid(i)->ForeColor();
+        cell.backColor = Grid(i)->BackColor();
+        cell.flags = FlagArray[at];
+        cell.text = ToFileText(Grid(i)->text());
+        cell.solution = SolutionArray[at];
+    }
+    for (int k = 0; k < 16; ++k) {
+        puzzle.palette[static_cast<std::size_t>(k)] = ColorSelect(k)->BackColor();
+    }
+    return puzzle;
+}
+
+bool Form1::WritePuzzleFile(const QString& path) {
+    const std::string bytes = WriteSavFile(CurrentSavedPuzzle());
+    const QString failure =
+        WriteWholeFile(path, QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!failure.isEmpty()) {
+        ReportError(
+            QStringLiteral("Could not save the puzzle to \"%1\":\n%2").arg(Shown(path), failure));
+        return false;
+    }
+    return true;
+}
+
+void Form1::Save_Click() {
+    // Without a file name, ask for one: saving silently into nowhere would
+    // let the user believe the work was kept.
+    if (FileName.isEmpty()) {
+        SaveAs_Click();
+        return;
+    }
+    WritePuzzleFile(FileName);
+}
+
+void Form1::SaveAs_Click() {
+    commonDialog_->Filter = QStringLiteral("*.sav || *.*");
+    commonDialog_->DefaultExt = QStringLiteral(".sav");
+    commonDialog_->ShowSave();
+    const QString chosen = commonDialog_->FileName;
+    if (chosen.isEmpty()) {
+        return; // cancelled: the current file stays the current file
+    }
+    if (WritePuzzleFile(chosen)) {
+        FileName = chosen;
+    }
+}
+
+void Form1::Load_Click() {
+    commonDialog_->Filter = QStringLiteral("*.sav || *.*");
+    commonDialog_->DefaultExt = QStringLiteral(".sav");
+    commonDialog_->ShowOpen();
+    const QString chosen = commonDialog_->FileName;
+    if (chosen.isEmpty()) {
+        return;
+    }
+    LoadPuzzleFile(chosen);
+}
+
+bool Form1::LoadPuzzleFile(const QString& path) {
+    BusyCursor busy;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportError(
+            QStringLiteral("Could not open \"%1\":\n%2").arg(Shown(path), file.errorString()));
+        return false;
+    }
+    // One byte more than allowed tells a file that is too large.
+    const QByteArray bytes = file.read(static_cast<qint64>(MaxSavFileSize) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        ReportError(
+            QStringLiteral("Could not read \"%1\":\n%2").arg(Shown(path), file.errorString()));
+        return false;
+    }
+    const SavReadResult result =
+        ReadSavFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!result.puzzle) {
+        ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\n%2")
+                        .arg(Shown(path), QString::fromStdString(result.error.Message())));
+        return false;
+    }
+    ApplySavedPuzzle(*result.puzzle);
+    FileName = path;
+    return true;
+}
+
+void Form1::ApplySavedPuzzle(const SavedPuzzle& puzzle) {
+    RandomPuzzleGenerateFlag = puzzle.randomPuzzleGenerateFlag;
+    Form2* possible = PossibleForm();
+    for (int i = 0; i < CellCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const SavedCell& cell = puzzle.cells[at];
+        FlagArray[at] = cell.flags;
+        SolutionArray[at] = cell.solution;
+        Grid(i)->SetForeColor(cell.foreColor);
+        Grid(i)->SetBackColor(cell.backColor);
+        // Through the ordinary change handling: the text is cleaned and the
+        // candidates are rebuilt from the board, as when typed.
+        Grid(i)->setText(FromFileText(cell.text));
+        possible->PossibleGrid(i)->SetForeColor(cell.foreColor);
+        possible->PossibleGrid(i)->SetBackColor(cell.backColor);
+    }
+    for (int k = 0; k < 16; ++k) {
+        ColorSelect(k)->SetBackColor(puzzle.palette[static_cast<std::size_t>(k)]);
+    }
+    CopyFlags2PossibleGrid();
+}
+
+PictureBuffer* Form1::LoadedPictureBuffer() const {
+    return pictureBuffer_.data();
+}
+
+void Form1::SnapShot_Click() {
+    commonDialog_->Filter = QStringLiteral("*.bmp || *.*");
+    commonDialog_->DefaultExt = QStringLiteral(".bmp");
+    commonDialog_->ShowSave();
+    SnapShotFileName = commonDialog_->FileName;
+    if (pictureBuffer_ == nullptr) {
+        pictureBuffer_ = new PictureBuffer();
+    }
+    pictureBuffer_->CopyBoard(centralWidget(), TwipsRect(120, 360, 3495, 3540));
+    if (SnapShotFileName.isEmpty()) {
+        return;
+    }
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    buffer.open(QIODevice::WriteOnly);
+    QString failure = pictureBuffer_->Picture1().save(&buffer, "BMP")
+                          ? WriteWholeFile(SnapShotFileName, bitmap)
+                          : QStringLiteral("The picture could not be encoded.");
+    if (!failure.isEmpty()) {
+        ReportError(QStringLiteral("Could not save the picture to \"%1\":\n%2")
+                        .arg(Shown(SnapShotFileName), failure));
+    }
+}
+
+} // namespace tessra

@@ -1,0 +1,65 @@
+#include "windows/Message.h"
+
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "windows/AppIcon.h"
+#include "windows/Placement.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tessra {
+
+Message::Message(QWidget* owner) : QDialog(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Congratulations!"));
+    setWindowIcon(AppIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsToPixels(2610), TwipsToPixels(1695));
+    setModal(false);
+
+    label1_ = new QLabel(QStringLiteral("Correct Solution!"), this);
+    label1_->setGeometry(TwipsRect(120, 120, 2295, 855));
+    label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1_->setWordWrap(true);
+    label1_->setFont(TimesFont(18, true));
+
+    command1_ = new QPushButton(QStringLiteral("Okay"), this);
+    command1_->setGeometry(TwipsRect(600, 1200, 1455, 375));
+    command1_->setFont(TimesFont(9.75, true));
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+
+    timer1_ = new QTimer(this);
+    timer1_->setInterval(250);
+    connect(timer1_, &QTimer::timeout, this, &Message::Timer1_Timer);
+    Form_Load();
+    timer1_->start();
+}
+
+void Message::Form_Load() {
+    CentreByClientSize(this);
+    SetLabelColor(0);
+    FlashColor = 0xFFFF;
+}
+
+void Message::SetLabelColor(ColorValue color) {
+    labelColor_ = color;
+    QPalette p = label1_->palette();
+    p.setColor(QPalette::All, QPalette::WindowText, ToQColor(color));
+    label1_->setPalette(p);
+}
+
+void Message::Timer1_Timer() {
+    // Black, then the flash colour, then black again. A label still in the
+    // colour of an earlier verdict goes back to black, so the next step
+    // shows the new verdict's colour instead of staying stuck in the old.
+    if (labelColor_ == 0) {
+        SetLabelColor(FlashColor);
+    } else {
+        SetLabelColor(0);
+    }
+}
+
+} // namespace tessra

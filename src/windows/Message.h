@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/ColorValue.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace tessra {
+
+// The verdict of a check, flashing between black and FlashColor every
+// 250 ms until "Okay" closes the window.
+class Message : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Message(QWidget* owner);
+
+    ColorValue FlashColor = 0xFFFF;
+
+    QLabel* Label1() const { return label1_; }
+    QPushButton* Command1() const { return command1_; }
+    QTimer* Timer1() const { return timer1_; }
+    ColorValue LabelColor() const { return labelColor_; }
+
+    // One flash step; the timer calls it every 250 ms.
+    void Timer1_Timer();
+
+  private:
+    void Form_Load();
+    void SetLabelColor(ColorValue color);
+
+    QLabel* label1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    ColorValue labelColor_ = 0;
+};
+
+} // namespace tessra

@@ -1,0 +1,251 @@
+#include "GuiFixture.h"
+#include "files/SavFile.h"
+#include "windows/PictureBuffer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace tessra {
+namespace {
+
+using test::GuiTest;
+
+class FilesTest : public GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        form->SetErrorReporter([this](const QString& text) { errors << text; });
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void SaveAs(const QString& path) {
+        dialog->fileAnswers.push_back(path);
+        Trigger("SaveAs");
+    }
+    void Load(const QString& path) {
+        dialog->fileAnswers.push_back(path);
+        Trigger("Load");
+    }
+    // A generated puzzle with some typing, coloured cells and a changed swatch.
+    void MakeWorkWorthSaving() {
+        form->NewPuzzle(30);
+        for (int i = 0; i < CellCount; ++i) {
+            if (Cell(i)->text().isEmpty()) {
+                TypeAtEnd(i, QString::fromStdString(form->Solution()[static_cast<std::size_t>(i)]));
+                break;
+            }
+        }
+        form->SetCellForeColor(4, 0x0000FF);
+        form->SetCellBackColor(40, 0x00FFFF);
+        form->ColorSelect(15)->SetBackColor(0x123456);
+    }
+
+    QTemporaryDir dir;
+    QStringList errors;
+};
+
+TEST_F(FilesTest, SaveThenLoadRestoresTheWholeWorkingState) {
+    MakeWorkWorthSaving();
+    const SavedPuzzle saved = form->CurrentSavedPuzzle();
+    SaveAs(Path("work.sav"));
+    EXPECT_EQ(form->FileName, Path("work.sav"));
+    EXPECT_EQ(dialog->calls.last(), "ShowSave *.sav || *.* .sav");
+    const QByteArray bytes = Read(Path("work.sav"));
+    EXPECT_EQ(bytes.count("\r\n"), 260);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_TRUE(bytes.startsWith("-1 \r\n"));
+
+    // Somebody else's state in a fresh window...
+    TearDown();
+    SetUp();
+    Load(Path("work.sav"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(form->CurrentSavedPuzzle(), saved);
+    EXPECT_EQ(form->FileName, Path("work.sav"));
+    EXPECT_EQ(dialog->calls.last(), "ShowOpen *.sav || *.* .sav");
+    EXPECT_EQ(form->LoadedPossibleForm()->PossibleGrid(40)->BackColor(), 0x00FFFFU);
+    EXPECT_EQ(form->ColorSelect(15)->BackColor(), 0x123456U);
+    EXPECT_EQ(Cell(0)->BackColor(), SystemWindowBackground) << "system colours survive";
+    EXPECT_TRUE(form->RandomPuzzleGenerateFlag);
+    Trigger("Reveal");
+    Trigger("Check");
+    EXPECT_EQ(form->CurrentSavedPuzzle().cells[0].solution, saved.cells[0].solution);
+}
+
+TEST_F(FilesTest, StringsAfterTheLastChangedCellKeepTheFileValues) {
+    // A file whose board differs from the current one only in cell 10 and
+    // whose candidate strings are all "........." except where it says.
+    SavedPuzzle puzzle = form->CurrentSavedPuzzle();
+    for (auto& cell : puzzle.cells) {
+        cell.flags = CandidateString::None();
+    }
+    puzzle.cells[10].text = "35"; // cleaned to "" by the change handling
+    puzzle.cells[12].text = "6";
+    Write(Path("partial.sav"), QByteArray::fromStdString(WriteSavFile(puzzle)));
+    Load(Path("partial.sav"));
+    ASSERT_TRUE(errors.isEmpty());
+    EXPECT_EQ(Cell(10)->text(), "");
+    EXPECT_EQ(Cell(12)->text(), "6");
+    // Cell 12 was the last to change: 0..12 are rebuilt from the board,
+    // 13..80 keep the file's strings.
+    EXPECT_EQ(FlagsOf(12), ".....6...");
+    EXPECT_EQ(FlagsOf(3), "12345.789") << "same block as cell 12";
+    EXPECT_EQ(FlagsOf(10), "12345.789") << "same row as cell 12";
+    EXPECT_EQ(FlagsOf(0), "123456789");
+    EXPECT_EQ(FlagsOf(13), ".........");
+    EXPECT_EQ(FlagsOf(80), ".........");
+    EXPECT_EQ(form->LoadedPossibleForm()->PossibleGrid(80)->Text(), ".........");
+}
+
+TEST_F(FilesTest, AFileMatchingTheBoardKeepsEveryStringFromTheFile) {
+    SavedPuzzle puzzle = form->CurrentSavedPuzzle();
+    puzzle.cells[33].flags = *CandidateString::Parse("1.3.5.7.9");
+    Write(Path("same.sav"), QByteArray::fromStdString(WriteSavFile(puzzle)));
+    Load(Path("same.sav"));
+    EXPECT_EQ(FlagsOf(33), "1.3.5.7.9");
+    EXPECT_EQ(FlagsOf(0), "123456789");
+}
+
+TEST_F(FilesTest, DamagedFilesAreRefusedAndChangeNothing) {
+    MakeWorkWorthSaving();
+    SaveAs(Path("good.sav"));
+    const QByteArray good = Read(Path("good.sav"));
+    const SavedPuzzle before = form->CurrentSavedPuzzle();
+    QList<QByteArray> goodLines = good.split('\n');
+
+    const auto withLine = [&goodLines](int line, const QByteArray& text) {
+        QList<QByteArray> lines = goodLines;
+        lines[line - 1] = text + "\r";
+        return lines.join('\n');
+    };
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* mentions;
+    } rows[] = {
+        {"empty.sav", QByteArray(), "line 1"},
+        {"short.sav", good.left(good.size() / 2), "ends early"},
+        {"text.sav", withLine(1, "yes"), "line 1"},
+        {"colour.sav", withLine(5, " red  0  123456789"), "line 5"},
+        {"range.sav", withLine(2, " 99999999999  0  123456789"), "line 2"},
+        {"flags.sav", withLine(8, " 0  0  12x456789"), "line 8"},
+        {"palette.sav", withLine(260, "lots"), "line 260"},
+        {"large.sav", good + QByteArray(2 * 1024 * 1024, ' '), "large"},
+    };
+    for (const auto& row : rows) {
+        errors.clear();
+        Write(Path(row.name), row.bytes);
+        Load(Path(row.name));
+        ASSERT_EQ(errors.size(), 1) << row.name;
+        EXPECT_TRUE(errors[0].contains(row.name)) << errors[0].toStdString();
+        EXPECT_TRUE(errors[0].contains(row.mentions))
+            << row.name << ": " << errors[0].toStdString();
+        EXPECT_EQ(form->CurrentSavedPuzzle(), before) << row.name;
+        EXPECT_EQ(form->FileName, Path("good.sav")) << row.name;
+    }
+    errors.clear();
+    Load(Path("missing.sav"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("missing.sav"));
+    EXPECT_EQ(form->CurrentSavedPuzzle(), before);
+}
+
+TEST_F(FilesTest, SaveWithoutANameAsksForOneAndCancelKeepsTheName) {
+    dialog->fileAnswers = {QString()};
+    Trigger("Save");
+    EXPECT_EQ(dialog->calls, QStringList{"ShowSave *.sav || *.* .sav"}) << "asked for a name";
+    EXPECT_EQ(form->FileName, "");
+    SaveAs(Path("a.sav"));
+    SaveAs(QString()); // cancelled
+    EXPECT_EQ(form->FileName, Path("a.sav"));
+    Load(QString()); // cancelled
+    EXPECT_EQ(form->FileName, Path("a.sav"));
+    TypeAtEnd(0, "9");
+    Trigger("Save"); // no dialog: writes to a.sav
+    EXPECT_EQ(dialog->calls.size(), 4);
+    EXPECT_TRUE(Read(Path("a.sav")).contains("\r\n9\r\n"));
+}
+
+TEST_F(FilesTest, FailedSaveReportsAndLeavesTheOldFile) {
+    SaveAs(Path("nowhere/x.sav"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("x.sav"));
+    EXPECT_EQ(form->FileName, "") << "a failed Save As does not adopt the name";
+
+    Write(Path("old.sav"), "the old file");
+    errors.clear();
+    MakeWorkWorthSaving();
+    // A file-size limit makes the write itself fail, even for root.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit small = previous;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    SaveAs(Path("old.sav"));
+    setrlimit(RLIMIT_FSIZE, &previous);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(Read(Path("old.sav")), "the old file");
+    EXPECT_EQ(form->FileName, "");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.sav"}) << "no leftovers";
+}
+
+TEST_F(FilesTest, SnapshotShowsTheBoardOfItsMoment) {
+    Cell(0)->setText("7");
+    form->SetCellBackColor(0, 0x0000FF);  // red
+    form->SetCellBackColor(80, 0xFF0000); // blue
+    dialog->fileAnswers = {Path("one.bmp"), Path("two.bmp")};
+    Trigger("SnapShot");
+    EXPECT_EQ(dialog->calls.last(), "ShowSave *.bmp || *.* .bmp");
+    EXPECT_EQ(form->SnapShotFileName, Path("one.bmp"));
+    form->SetCellBackColor(0, 0x00FF00); // green
+    Trigger("SnapShot");
+
+    const QImage one(Path("one.bmp"));
+    const QImage two(Path("two.bmp"));
+    ASSERT_FALSE(one.isNull());
+    EXPECT_GE(one.width(), 233);
+    EXPECT_GE(one.height(), 236);
+    EXPECT_EQ(one.pixelColor(2, 2), QColor(255, 0, 0));
+    EXPECT_EQ(two.pixelColor(2, 2), QColor(0, 255, 0));
+    // Cell 80 ends at the bottom right of the copied area.
+    EXPECT_EQ(one.pixelColor(230, 232), QColor(0, 0, 255));
+    // The gap between the first two blocks is window background.
+    EXPECT_NE(one.pixelColor(76, 10), QColor(255, 255, 255));
+    // The digit draws dark pixels in the middle of cell 0.
+    int dark = 0;
+    for (int y = 4; y < 24; ++y) {
+        for (int x = 4; x < 22; ++x) {
+            dark += one.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 10) << "the 7 is in the picture";
+}
+
+TEST_F(FilesTest, CancelledSnapshotWritesNothing) {
+    dialog->fileAnswers = {QString()};
+    Trigger("SnapShot");
+    EXPECT_EQ(form->SnapShotFileName, "");
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(errors.isEmpty());
+    dialog->fileAnswers = {Path("nowhere/pic.bmp")};
+    Trigger("SnapShot");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("pic.bmp"));
+}
+
+} // namespace
+} // namespace tessra
