@@ -3,14 +3,20 @@
 // benchmark processes the pending repaints too, so the figures include what
 // the user waits for, not only the handlers.
 
+#include "files/SavFile.h"
+#include "platform/SafeFile.h"
 #include "windows/CellEdit.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
+#include "windows/Generate.h"
 
 #include <QApplication>
+#include <QRadioButton>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -37,7 +43,9 @@ std::unique_ptr<Form1> StartedWindow(bool showPossible) {
     return form;
 }
 
-void Settle() { QApplication::processEvents(); }
+void Settle() {
+    QApplication::processEvents();
+}
 
 // One keystroke places a 5, the next (Backspace) removes it.
 void BM_KeystrokePlaceAndRemove(benchmark::State& state) {
@@ -50,11 +58,15 @@ void BM_KeystrokePlaceAndRemove(benchmark::State& state) {
         QTest::keyClick(cell, Qt::Key_Backspace);
         Settle();
     }
-    state.counters["keystrokes"] = benchmark::Counter(
-        2.0 * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["keystrokes"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_KeystrokePlaceAndRemove)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokePlaceAndRemove)
+    ->ArgName("possibleShown")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 // "5" typed behind a "3": three nested changes ("35", "3", ""), then "3"
 // typed again to restore the cell.
@@ -69,11 +81,15 @@ void BM_KeystrokeNestedChanges(benchmark::State& state) {
         QTest::keyClick(cell, Qt::Key_3);
         Settle();
     }
-    state.counters["keystrokes"] = benchmark::Counter(
-        2.0 * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["keystrokes"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_KeystrokeNestedChanges)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeNestedChanges)
+    ->ArgName("possibleShown")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 // All 81 cells written one after another with change handling on (as
 // clearing the board, reveal and load do), alternately filled with a solved
@@ -90,11 +106,82 @@ void BM_WriteAll81Cells(benchmark::State& state) {
         }
         Settle();
     }
-    state.counters["passes"] = benchmark::Counter(
-        2.0 * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["passes"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_WriteAll81Cells)->ArgName("possibleShown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WriteAll81Cells)
+    ->ArgName("possibleShown")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
+
+// "Generate" at "Very Hard", end to end through the dialog.
+void BM_GenerateVeryHard(benchmark::State& state) {
+    auto form = StartedWindow(true);
+    for (auto _ : state) {
+        form->New_Click();
+        Generate* dialog = form->LoadedGenerate();
+        dialog->Option(6)->setChecked(true);
+        dialog->Command1_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();
+    }
+}
+BENCHMARK(BM_GenerateVeryHard)->Unit(benchmark::kMicrosecond);
+
+// "Re&veal" of a generated puzzle: the solution written into the 61 open
+// cells through the change handling. The puzzle is made again untimed.
+void BM_RevealGenerated(benchmark::State& state) {
+    auto form = StartedWindow(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form->NewPuzzle(20);
+        Settle();
+        state.ResumeTiming();
+        form->Reveal_Click();
+        Settle();
+    }
+}
+BENCHMARK(BM_RevealGenerated)->Unit(benchmark::kMicrosecond);
+
+// "Clear Board" of a full board, through the dialog.
+void BM_ClearFullBoard(benchmark::State& state) {
+    auto form = StartedWindow(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form->NewPuzzle(81);
+        Settle();
+        state.ResumeTiming();
+        form->New_Click();
+        form->LoadedGenerate()->Command1_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();
+    }
+}
+BENCHMARK(BM_ClearFullBoard)->Unit(benchmark::kMicrosecond);
+
+// "&Load" of a full board: alternately two different saved puzzles, so
+// every load rewrites the cells.
+void BM_LoadFullBoard(benchmark::State& state) {
+    auto form = StartedWindow(true);
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.sav"));
+    const QString second = dir.filePath(QStringLiteral("second.sav"));
+    form->SetErrorReporter([](const QString&) { std::abort(); });
+    form->NewPuzzle(81);
+    form->SetCellBackColor(3, 0x00FFFF);
+    WriteWholeFile(first, QByteArray::fromStdString(WriteSavFile(form->CurrentSavedPuzzle())));
+    form->NewPuzzle(81);
+    WriteWholeFile(second, QByteArray::fromStdString(WriteSavFile(form->CurrentSavedPuzzle())));
+    bool useFirst = true;
+    for (auto _ : state) {
+        form->LoadPuzzleFile(useFirst ? first : second);
+        useFirst = !useFirst;
+        Settle();
+    }
+}
+BENCHMARK(BM_LoadFullBoard)->Unit(benchmark::kMicrosecond);
 
 void BM_StartToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
