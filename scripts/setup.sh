@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fontconfig
   clang libclang-rt-14-dev
   qqwing
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
