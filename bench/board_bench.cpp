@@ -10,10 +10,10 @@ namespace {
 using namespace tessra;
 
 class EngineRandom final : public RandomSource {
-public:
+  public:
     float Draw() override { return static_cast<float>(engine_() >> 8) * 0x1.0p-24f; }
 
-private:
+  private:
     std::mt19937 engine_{12345};
 };
 

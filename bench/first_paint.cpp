@@ -12,10 +12,10 @@
 namespace {
 
 class FirstPaint : public QObject {
-public:
+  public:
     explicit FirstPaint(const QElapsedTimer& clock) : clock_(clock) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
@@ -28,7 +28,7 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     const QElapsedTimer& clock_;
     bool seen_ = false;
 };

@@ -17,7 +17,7 @@ namespace tessra {
 // single-bit writes; every value of the type stands for exactly one such
 // nine-character string, and only that string ever leaves it.
 class CandidateString {
-public:
+  public:
     static constexpr int Length = 9;
 
     // "123456789": every digit possible.
@@ -38,8 +38,8 @@ public:
     // Writes digit d at its position (on) or "." there (off).
     constexpr void Set(int digit, bool on) {
         const auto bit = static_cast<std::uint16_t>(1U << (digit - 1));
-        bits_ = on ? static_cast<std::uint16_t>(bits_ | bit)
-                   : static_cast<std::uint16_t>(bits_ & ~bit);
+        bits_ =
+            on ? static_cast<std::uint16_t>(bits_ | bit) : static_cast<std::uint16_t>(bits_ & ~bit);
     }
     // The character at position 1..9: the digit or ".".
     constexpr char At(int position) const {
@@ -53,7 +53,7 @@ public:
 
     friend constexpr bool operator==(CandidateString, CandidateString) = default;
 
-private:
+  private:
     static constexpr std::uint16_t AllBits = 0x1FF;
     // Candidate counts of all 512 values: a table beats a population count
     // on processors without the instruction, and the generator counts 81

@@ -10,12 +10,20 @@ namespace tessra {
 inline constexpr int CellCount = 81;
 inline constexpr int BoardSide = 9;
 
-constexpr int ColumnOf(int index) { return index % BoardSide; }
-constexpr int RowOf(int index) { return index / BoardSide; }
-constexpr int IndexOf(int x, int y) { return y * BoardSide + x; }
+constexpr int ColumnOf(int index) {
+    return index % BoardSide;
+}
+constexpr int RowOf(int index) {
+    return index / BoardSide;
+}
+constexpr int IndexOf(int x, int y) {
+    return y * BoardSide + x;
+}
 
 // Index of the top-left cell of the 3x3 block that holds cell (x, y).
-constexpr int BlockOriginOf(int x, int y) { return IndexOf(x - x % 3, y - y % 3); }
+constexpr int BlockOriginOf(int x, int y) {
+    return IndexOf(x - x % 3, y - y % 3);
+}
 
 // The digits standing on the board, by cell index: 1..9 for a placed digit,
 // 0 for an open cell.

@@ -8,7 +8,9 @@ namespace tessra {
 
 namespace {
 
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Rounds to the nearest whole number, an exact half to the even one,
 // whatever the floating-point rounding mode is.

@@ -58,6 +58,8 @@ inline void ClearFlagGrid(FlagGrid& flagArray, int x, int y) {
 }
 
 // Number of positions of the string that are not ".".
-inline int CountFlagBits(CandidateString flag) { return flag.Count(); }
+inline int CountFlagBits(CandidateString flag) {
+    return flag.Count();
+}
 
 } // namespace tessra

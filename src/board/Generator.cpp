@@ -10,7 +10,9 @@ namespace tessra {
 
 namespace {
 
-constexpr std::size_t At(int index) { return static_cast<std::size_t>(index); }
+constexpr std::size_t At(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 BoardDigits BoardWithTopRow(const TopRow& topRow) {
     BoardDigits board{};
@@ -106,7 +108,7 @@ namespace {
 
 // Depth-first search over digit masks (bit d-1 = digit d).
 class Completer {
-public:
+  public:
     explicit Completer(const BoardDigits& board) : board_(board) {
         for (int i = 0; i < CellCount; ++i) {
             if (board_[At(i)] != 0) {
@@ -151,12 +153,12 @@ public:
 
     const BoardDigits& Board() const { return board_; }
 
-private:
+  private:
     static int BoxOf(int i) { return (RowOf(i) / 3) * 3 + ColumnOf(i) / 3; }
 
     std::uint16_t Free(int i) const {
-        const auto used = static_cast<std::uint16_t>(rows_[At(RowOf(i))] |
-                                                     cols_[At(ColumnOf(i))] | boxes_[At(BoxOf(i))]);
+        const auto used = static_cast<std::uint16_t>(rows_[At(RowOf(i))] | cols_[At(ColumnOf(i))] |
+                                                     boxes_[At(BoxOf(i))]);
         return static_cast<std::uint16_t>(~used & 0x1FF);
     }
     void Place(int i, int d) {

@@ -1,4 +1,5 @@
 #include "board/BoardScan.h"
+
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ TEST(BoardScan, SingleDigitLeavesItsRowColumnAndBlock) {
     FlagGrid grid;
     BoardScanSetFlags(grid, board);
     for (int i = 0; i < CellCount; ++i) {
-        const std::string expected = i == 40                ? "....5...."
+        const std::string expected = i == 40             ? "....5...."
                                      : SharesUnit(i, 40) ? "1234.6789"
                                                          : "123456789";
         EXPECT_EQ(grid[static_cast<std::size_t>(i)].ToString(), expected) << i;
@@ -75,7 +76,8 @@ TEST(BoardScan, LaterVisitedCellWinsAConflict) {
                 continue;
             }
             const bool seesA3 = SharesUnit(i, row.first) || SharesUnit(i, row.second);
-            EXPECT_EQ(grid[static_cast<std::size_t>(i)].Has(3), !seesA3) << row.what << " cell " << i;
+            EXPECT_EQ(grid[static_cast<std::size_t>(i)].Has(3), !seesA3)
+                << row.what << " cell " << i;
         }
     }
 }
@@ -96,7 +98,8 @@ TEST(BoardScan, ConflictOnlyWithCellsVisitedLaterMatters) {
 }
 
 TEST(BoardScan, RunningTwiceGivesTheSameGrid) {
-    const BoardDigits board = ParseBoard("53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
+    const BoardDigits board = ParseBoard(
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
     FlagGrid once;
     BoardScanSetFlags(once, board);
     FlagGrid twice = once;

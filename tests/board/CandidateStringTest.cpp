@@ -1,4 +1,5 @@
 #include "board/CandidateString.h"
+
 #include "board/FlagGrid.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,10 @@ TEST(CandidateString, ParsesOnlyDigitsAtTheirOwnPositionsAndDots) {
         bool valid;
     };
     const Row rows[] = {
-        {"123456789", true}, {".........", true}, {"..3...7..", true}, {"1234.6789", true},
-        {"12345678", false},  {"1234567890", false}, {"", false},   {"213456789", false},
+        {"123456789", true},  {".........", true},   {"..3...7..", true},  {"1234.6789", true},
+        {"12345678", false},  {"1234567890", false}, {"", false},          {"213456789", false},
         {"....4....", false}, // 4 belongs at position 4, not 5
-        {"...4.....", true},  {"1234x6789", false}, {"12345678 ", false},
+        {"...4.....", true},  {"1234x6789", false},  {"12345678 ", false},
     };
     for (const Row& row : rows) {
         const auto parsed = CandidateString::Parse(row.text);

@@ -1,4 +1,5 @@
 #include "board/Check.h"
+
 #include "TestBoards.h"
 
 #include <gtest/gtest.h>
@@ -39,10 +40,11 @@ TEST(CheckPuzzle, JudgesEveryBlockRowAndColumn) {
          Swapped(solved, IndexOf(0, 0), IndexOf(0, 1)), false},
         {"blocks and rows right, columns 0 and 1 repeat",
          Swapped(solved, IndexOf(0, 0), IndexOf(1, 0)), false},
-        {"blocks right, last row and column repeat",
-         Swapped(solved, IndexOf(7, 7), IndexOf(8, 8)), false},
+        {"blocks right, last row and column repeat", Swapped(solved, IndexOf(7, 7), IndexOf(8, 8)),
+         false},
         // Whole rows exchanged across bands: rows and columns stay right.
-        {"rows and columns right, blocks wrong", [&] {
+        {"rows and columns right, blocks wrong",
+         [&] {
              BoardDigits b = solved;
              for (int x = 0; x < 9; ++x) {
                  std::swap(b[static_cast<std::size_t>(IndexOf(x, 2))],

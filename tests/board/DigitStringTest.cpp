@@ -1,4 +1,5 @@
 #include "board/DigitString.h"
+
 #include "TestBoards.h"
 
 #include <array>
@@ -12,8 +13,8 @@ using test::ScriptedRandom;
 
 TEST(CompressDigitStr, KeepsOnlyTheDecimalDigitsInOrder) {
     const std::pair<std::string, std::string> rows[] = {
-        {".........", ""},          {"123456789", "123456789"}, {"1.3..6..9", "1369"},
-        {"", ""},                   {"a0b:9/", "09"},           {"9 8,7", "987"},
+        {".........", ""}, {"123456789", "123456789"}, {"1.3..6..9", "1369"},
+        {"", ""},          {"a0b:9/", "09"},           {"9 8,7", "987"},
     };
     for (auto [text, expected] : rows) {
         CompressDigitStr(text);

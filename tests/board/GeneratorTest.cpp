@@ -1,7 +1,8 @@
+#include "board/Generator.h"
+
+#include "TestBoards.h"
 #include "board/BoardScan.h"
 #include "board/Check.h"
-#include "board/Generator.h"
-#include "TestBoards.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -71,7 +72,8 @@ TEST(Generator, DrawTopRowIsAnArrangementFromNineDraws) {
         EXPECT_EQ(row, Row("123456789"));
     }
     ScriptedRandom lowest({0.0f});
-    EXPECT_EQ(DrawTopRow(lowest), Row("123456789")) << "the lowest draw always takes the lowest digit";
+    EXPECT_EQ(DrawTopRow(lowest), Row("123456789"))
+        << "the lowest draw always takes the lowest digit";
 }
 
 TEST(Generator, RandomCellClearKeepsExactlyTheCountOfEachLevel) {
@@ -121,7 +123,8 @@ TEST(Generator, GeneratePuzzleTakes171DrawsAndKeepsSolutionDigits) {
         EXPECT_EQ(CountOpen(generated.puzzle), 81 - keep);
         for (int i = 0; i < CellCount; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            EXPECT_TRUE(generated.puzzle[at] == 0 || generated.puzzle[at] == generated.solution[at]);
+            EXPECT_TRUE(generated.puzzle[at] == 0 ||
+                        generated.puzzle[at] == generated.solution[at]);
         }
     }
 }

@@ -37,7 +37,7 @@ inline constexpr std::string_view SolvedBoard = "123456789"
 // Replays a fixed list of draws (repeating it when it runs out) and counts
 // how many were taken.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
     float Draw() override {
         const float r = draws_[count_ % draws_.size()];
@@ -46,7 +46,7 @@ public:
     }
     std::size_t Count() const { return count_; }
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t count_ = 0;
 };
