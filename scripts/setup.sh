@@ -10,7 +10,7 @@ packages=(
   qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy-14
   qqwing
   dpkg-dev desktop-file-utils appstream
 )

@@ -57,7 +57,7 @@ struct SavedPuzzle {
 //   " 0            -2147483643   123456789"
 std::string WriteSavFile(const SavedPuzzle& puzzle);
 
-inline constexpr std::size_t MaxSavFileSize = 1024 * 1024;
+inline constexpr std::size_t MaxSavFileSize = std::size_t{1024} * 1024;
 
 // Where and why a file could not be read. line is 1-based; 0 when the fault
 // is the file as a whole (its size).

@@ -44,7 +44,7 @@ QString QtCommonDialog::ShowFileDialog(bool save) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    const QString chosen = dialog.selectedFiles().constFirst();
+    QString chosen = dialog.selectedFiles().constFirst();
     lastDirectory_ = QFileInfo(chosen).absolutePath();
     return chosen;
 }

@@ -33,9 +33,11 @@ QPixmap DrawIcon(int size) {
         if (digits[k] == '.') {
             continue;
         }
-        const bool dark = ((k % 3) + (k / 3)) % 2 == 0;
+        const int column = k % 3;
+        const int row = k / 3;
+        const bool dark = (column + row) % 2 == 0;
         painter.setPen(dark ? QColor(255, 255, 0) : QColor(128, 0, 0));
-        painter.drawText(QRectF((k % 3) * cell, (k / 3) * cell, cell, cell), Qt::AlignCenter,
+        painter.drawText(QRectF(column * cell, row * cell, cell, cell), Qt::AlignCenter,
                          QString(QChar(digits[k])));
     }
     return pixmap;

@@ -204,8 +204,10 @@ void Form1::Form_Load() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize client = centralWidget()->size();
         const QRect area = screen->geometry();
-        move(area.x() + static_cast<int>(area.width() / 2.0f - client.width() / 2.0f),
-             area.y() + static_cast<int>(area.height() / 2.0f - client.height() / 2.0f));
+        move(area.x() + static_cast<int>(static_cast<float>(area.width()) / 2.0f -
+                                         static_cast<float>(client.width()) / 2.0f),
+             area.y() + static_cast<int>(static_cast<float>(area.height()) / 2.0f -
+                                         static_cast<float>(client.height()) / 2.0f));
     }
     for (int i = 0; i < CellCount; ++i) {
         Grid(i)->setText(QString()); // ignored: change handling is still off

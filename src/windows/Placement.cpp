@@ -13,8 +13,10 @@ void CentreByClientSize(QWidget* window) {
     }
     const QRect area = screen->geometry();
     const QSize client = window->size();
-    window->move(area.x() + static_cast<int>(area.width() / 2.0f - client.width() / 2.0f),
-                 area.y() + static_cast<int>(area.height() / 2.0f - client.height() / 2.0f));
+    window->move(area.x() + static_cast<int>(static_cast<float>(area.width()) / 2.0f -
+                                             static_cast<float>(client.width()) / 2.0f),
+                 area.y() + static_cast<int>(static_cast<float>(area.height()) / 2.0f -
+                                             static_cast<float>(client.height()) / 2.0f));
 }
 
 } // namespace tessra
