@@ -58,7 +58,7 @@ void QtCommonDialog::ShowOpen() {
 }
 
 bool QtCommonDialog::ShowColor() {
-    // Offers the colour last chosen, so a small change is a small step.
+    // Opens at the colour the caller left in Color.
     const QColor chosen = QColorDialog::getColor(ToQColor(Color), parent_);
     if (!chosen.isValid()) {
         return false;

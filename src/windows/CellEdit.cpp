@@ -2,12 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace tessra {
 
-CellEdit::CellEdit(int index, QWidget* parent) : QLineEdit(parent), index_(index) {
-    setFrame(false);
+CellEdit::CellEdit(int index, QWidget* parent) : FlatLineEdit(parent), index_(index) {
+    setTextMargins(0, 0, 0, 0);
     setAlignment(Qt::AlignCenter);
     setAccessibleName(
         QStringLiteral("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1));
@@ -36,7 +35,7 @@ void CellEdit::ApplyColors() {
 }
 
 void CellEdit::mouseReleaseEvent(QMouseEvent* event) {
-    QLineEdit::mouseReleaseEvent(event);
+    FlatLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit Clicked(index_);
     }
@@ -57,26 +56,17 @@ void CellEdit::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    QLineEdit::keyPressEvent(event);
+    FlatLineEdit::keyPressEvent(event);
 }
 
 void CellEdit::focusInEvent(QFocusEvent* event) {
-    QLineEdit::focusInEvent(event);
+    FlatLineEdit::focusInEvent(event);
     // Tabbing into a cell must not select its digit: typing then goes
     // behind it, exactly as after a click at the end of the text.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
         deselect();
         setCursorPosition(static_cast<int>(text().size()));
     }
-}
-
-void CellEdit::paintEvent(QPaintEvent* event) {
-    QLineEdit::paintEvent(event);
-    // The flat single-line border; neighbouring cells overlap so that their
-    // borders meet in one line.
-    QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace tessra

@@ -2,14 +2,13 @@
 
 #include "board/Cell.h"
 #include "platform/ColorValue.h"
-
-#include <QLineEdit>
+#include "windows/FlatLineEdit.h"
 
 namespace tessra {
 
 // One cell of the main board: a single-line text box that reports clicks,
 // hands arrow keys to the board, and keeps its colours as colour values.
-class CellEdit : public QLineEdit {
+class CellEdit : public FlatLineEdit {
     Q_OBJECT
   public:
     CellEdit(int index, QWidget* parent);
@@ -29,7 +28,6 @@ class CellEdit : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void ApplyColors();

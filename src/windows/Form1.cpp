@@ -8,10 +8,12 @@
 #include "windows/AppIcon.h"
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
+#include "windows/FlatLineEdit.h"
 #include "windows/Form2.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
 #include "windows/PictureBuffer.h"
+#include "windows/Placement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -47,7 +49,8 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
 
 QLineEdit* MakeSideBox(const QString& text, const QFont& font, QWidget* parent,
                        const QRect& geometry) {
-    auto* box = new QLineEdit(text, parent);
+    auto* box = new FlatLineEdit(parent);
+    box->setText(text);
     box->setFont(font);
     box->setGeometry(geometry);
     box->setReadOnly(true);
@@ -201,14 +204,7 @@ void Form1::Form_Load() {
     // Centred by the client area, not the outer frame, so the window sits a
     // little right of and below the exact centre.
     // The client area is the board below the menu bar.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize client = centralWidget()->size();
-        const QRect area = screen->geometry();
-        move(area.x() + static_cast<int>(static_cast<float>(area.width()) / 2.0f -
-                                         static_cast<float>(client.width()) / 2.0f),
-             area.y() + static_cast<int>(static_cast<float>(area.height()) / 2.0f -
-                                         static_cast<float>(client.height()) / 2.0f));
-    }
+    CentreByClientSize(this, centralWidget()->size());
     for (int i = 0; i < CellCount; ++i) {
         Grid(i)->setText(QString()); // ignored: change handling is still off
         Grid(i)->SetForeColor(0);
@@ -260,14 +256,7 @@ void Form1::SetCommonDialog(std::unique_ptr<CommonDialog> dialog) {
 Form2* Form1::PossibleForm() {
     if (form2_ == nullptr) {
         form2_ = new Form2(*this);
-        // Beside the main window where the screen has room for it.
-        const QRect frame = frameGeometry();
-        const QScreen* screen = this->screen();
-        const QPoint besides(frame.right() + 8, frame.top());
-        if (screen != nullptr &&
-            screen->availableGeometry().contains(QRect(besides, form2_->frameSize()))) {
-            form2_->move(besides);
-        }
+        PlaceBeside(form2_, this);
     }
     return form2_;
 }

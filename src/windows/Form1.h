@@ -2,6 +2,7 @@
 
 #include "board/Cell.h"
 #include "board/FlagGrid.h"
+#include "files/SavFile.h"
 #include "platform/ColorValue.h"
 
 #include <QMainWindow>
@@ -11,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -28,7 +30,6 @@ class Form2;
 class Generate;
 class Message;
 class PictureBuffer;
-struct SavedPuzzle;
 
 // The main window. It owns the whole state of the program - the board is
 // the text of its 81 cells - and offers every board operation; the other
@@ -136,6 +137,9 @@ class Form1 : public QMainWindow {
     void MoveFocusFrom(int index, int key);
     void ReportError(const QString& text);
     bool WritePuzzleFile(const QString& path);
+    // The puzzle in a file, checked whole; reports and gives nothing when
+    // the file cannot be read or is not a valid puzzle file.
+    std::optional<SavedPuzzle> ReadPuzzleFile(const QString& path);
     void ApplySavedPuzzle(const SavedPuzzle& puzzle);
 
     FlagGrid FlagArray;

@@ -17,7 +17,9 @@ void Form1::ColorSelect_Click(int index) {
 }
 
 void Form1::Command1_Click() {
-    // A cancelled dialog leaves the colour and the swatch as they were.
+    // The dialog offers the colour in use, so a small change is a small
+    // step; a cancelled dialog leaves the colour and the swatch as they were.
+    commonDialog_->Color = SelectedColor;
     if (!commonDialog_->ShowColor()) {
         return;
     }

@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace tessra {
@@ -111,30 +112,54 @@ void Form1::Load_Click() {
 }
 
 bool Form1::LoadPuzzleFile(const QString& path) {
+    const std::optional<SavedPuzzle> puzzle = ReadPuzzleFile(path);
+    if (!puzzle) {
+        return false;
+    }
     BusyCursor busy;
+    ApplySavedPuzzle(*puzzle);
+    FileName = path;
+    return true;
+}
+
+std::optional<SavedPuzzle> Form1::ReadPuzzleFile(const QString& path) {
+    const QFileInfo info(path);
+    // Only a regular file: opening a named pipe would wait for a writer
+    // forever, and a device never ends.
+    if (info.exists() && !info.isFile()) {
+        ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\nit is not a "
+                                   "regular file.")
+                        .arg(Shown(path)));
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         ReportError(
             QStringLiteral("Could not open \"%1\":\n%2").arg(Shown(path), file.errorString()));
-        return false;
+        return std::nullopt;
     }
-    // One byte more than allowed tells a file that is too large.
+    if (file.size() > static_cast<qint64>(MaxSavFileSize)) {
+        ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\nit is too large "
+                                   "(%2 bytes; a puzzle file has at most %3).")
+                        .arg(Shown(path))
+                        .arg(file.size())
+                        .arg(MaxSavFileSize));
+        return std::nullopt;
+    }
+    // One byte more than allowed still tells a file that grew meanwhile.
     const QByteArray bytes = file.read(static_cast<qint64>(MaxSavFileSize) + 1);
     if (file.error() != QFileDevice::NoError) {
         ReportError(
             QStringLiteral("Could not read \"%1\":\n%2").arg(Shown(path), file.errorString()));
-        return false;
+        return std::nullopt;
     }
-    const SavReadResult result =
+    SavReadResult result =
         ReadSavFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!result.puzzle) {
         ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\n%2")
                         .arg(Shown(path), QString::fromStdString(result.error.Message())));
-        return false;
     }
-    ApplySavedPuzzle(*result.puzzle);
-    FileName = path;
-    return true;
+    return std::move(result.puzzle);
 }
 
 void Form1::ApplySavedPuzzle(const SavedPuzzle& puzzle) {

@@ -24,7 +24,6 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent, const QRect& ge
     auto* button = new QPushButton(caption, parent);
     button->setFont(TimesFont(12));
     button->setGeometry(geometry);
-    button->setAutoDefault(false);
     return button;
 }
 

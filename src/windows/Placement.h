@@ -1,11 +1,21 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 namespace tessra {
 
-// Centres a window on its screen by its inner (client) size rather than its
-// outer frame, so it sits slightly right of and below the exact centre.
+// Centres a window on the screen of its owner (the primary screen for a
+// window without one) by its inner client size rather than its outer
+// frame, so it sits slightly right of and below the exact centre.
+void CentreByClientSize(QWidget* window, QSize client);
+// The same for a window whose client area is the whole window.
 void CentreByClientSize(QWidget* window);
+
+// Places a second top-level window beside an owner: to its right where the
+// screen has room, else to its left; otherwise it is left to the window
+// manager.
+void PlaceBeside(QWidget* window, const QWidget* owner);
 
 } // namespace tessra

@@ -1,13 +1,16 @@
 #include "GuiFixture.h"
 #include "files/SavFile.h"
+#include "windows/Message.h"
 #include "windows/PictureBuffer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace tessra {
 namespace {
@@ -80,9 +83,28 @@ TEST_F(FilesTest, SaveThenLoadRestoresTheWholeWorkingState) {
     EXPECT_EQ(form->ColorSelect(15)->BackColor(), 0x123456U);
     EXPECT_EQ(Cell(0)->BackColor(), SystemWindowBackground) << "system colours survive";
     EXPECT_TRUE(form->RandomPuzzleGenerateFlag);
-    Trigger("Reveal");
+    Trigger("Reveal"); // the loaded solution goes onto the board
+    for (int i = 0; i < CellCount; ++i) {
+        EXPECT_EQ(Cell(i)->text().toStdString(), saved.cells[static_cast<std::size_t>(i)].solution);
+    }
     Trigger("Check");
-    EXPECT_EQ(form->CurrentSavedPuzzle().cells[0].solution, saved.cells[0].solution);
+    EXPECT_EQ(form->LoadedMessage()->Label1()->text(), "Correct Solution!");
+}
+
+TEST_F(FilesTest, RevealAfterLoadingAnUngeneratedFileChangesNothing) {
+    SavedPuzzle puzzle = form->CurrentSavedPuzzle();
+    puzzle.randomPuzzleGenerateFlag = false;
+    for (auto& cell : puzzle.cells) {
+        cell.solution = "5";
+    }
+    Write(Path("plain.sav"), QByteArray::fromStdString(WriteSavFile(puzzle)));
+    Load(Path("plain.sav"));
+    ASSERT_TRUE(errors.isEmpty());
+    EXPECT_FALSE(form->RandomPuzzleGenerateFlag);
+    Trigger("Reveal");
+    for (int i = 0; i < CellCount; ++i) {
+        EXPECT_EQ(Cell(i)->text(), "") << i;
+    }
 }
 
 TEST_F(FilesTest, StringsAfterTheLastChangedCellKeepTheFileValues) {
@@ -111,12 +133,22 @@ TEST_F(FilesTest, StringsAfterTheLastChangedCellKeepTheFileValues) {
 }
 
 TEST_F(FilesTest, AFileMatchingTheBoardKeepsEveryStringFromTheFile) {
+    // Strings no scan of this board could give: if any cell were rescanned
+    // it would show.
+    Cell(40)->setText("5");
     SavedPuzzle puzzle = form->CurrentSavedPuzzle();
-    puzzle.cells[33].flags = *CandidateString::Parse("1.3.5.7.9");
+    for (int i = 0; i < CellCount; ++i) {
+        puzzle.cells[static_cast<std::size_t>(i)].flags =
+            i % 2 == 0 ? CandidateString::None() : *CandidateString::Parse("1.3.5.7.9");
+    }
     Write(Path("same.sav"), QByteArray::fromStdString(WriteSavFile(puzzle)));
     Load(Path("same.sav"));
-    EXPECT_EQ(FlagsOf(33), "1.3.5.7.9");
-    EXPECT_EQ(FlagsOf(0), "123456789");
+    ASSERT_TRUE(errors.isEmpty());
+    for (int i = 0; i < CellCount; ++i) {
+        const std::string expected = i % 2 == 0 ? "........." : "1.3.5.7.9";
+        EXPECT_EQ(FlagsOf(i), expected) << i;
+        EXPECT_EQ(form->LoadedPossibleForm()->PossibleGrid(i)->Text().toStdString(), expected) << i;
+    }
 }
 
 TEST_F(FilesTest, DamagedFilesAreRefusedAndChangeNothing) {
@@ -161,6 +193,24 @@ TEST_F(FilesTest, DamagedFilesAreRefusedAndChangeNothing) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("missing.sav"));
     EXPECT_EQ(form->CurrentSavedPuzzle(), before);
+
+    // The size of a file too large to read is told as it is.
+    errors.clear();
+    Write(Path("huge.sav"), QByteArray(3'000'000, '0'));
+    Load(Path("huge.sav"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("3000000 bytes")) << errors[0].toStdString();
+
+    // A named pipe would block the open for as long as nobody writes to it.
+    errors.clear();
+    ASSERT_EQ(mkfifo(Path("pipe.sav").toLocal8Bit().constData(), 0600), 0);
+    Load(Path("pipe.sav"));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("not a regular file"));
+    Load(dir.path()); // a directory
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_EQ(form->CurrentSavedPuzzle(), before);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no busy pointer left behind";
 }
 
 TEST_F(FilesTest, SaveWithoutANameAsksForOneAndCancelKeepsTheName) {

@@ -83,7 +83,11 @@ TEST_F(GuiTest, AboutCaptionSlidesRightAndJumpsBack) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About");
     EXPECT_EQ(about->pos(), CentredPosition(about));
-    EXPECT_TRUE(about->Label1()->text().startsWith("Tessra v1.0" + QString(47, ' ')));
+    const QString caption = about->Label1()->text();
+    const QString title = "Tessra v1.0" + QString(47, ' ');
+    ASSERT_GT(caption.size(), title.size());
+    EXPECT_TRUE(caption.startsWith(title));
+    EXPECT_NE(caption.at(title.size()), ' ') << "exactly 47 blanks, then the notice";
     EXPECT_EQ(about->Image1()->pixmap().size(), QSize(32, 32));
     EXPECT_FALSE(about->windowIcon().isNull());
     for (int tick = 1; tick <= 45; ++tick) {

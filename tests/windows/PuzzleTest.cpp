@@ -119,6 +119,21 @@ TEST_F(PuzzleTest, DialogStartsOnClearBoardAndKeepsItsSelectionWhileOpen) {
     EXPECT_FALSE(dialog->isModal());
 }
 
+TEST_F(PuzzleTest, ReturnPressesTheFocusedButton) {
+    Generate* dialog = OpenNew();
+    ChooseOption(dialog, 2);
+    dialog->Command1()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dialog->Command1(), Qt::Key_Return);
+    ProcessDeletes();
+    EXPECT_EQ(FilledCells(), 33);
+    dialog = OpenNew();
+    dialog->Command2()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dialog->Command2(), Qt::Key_Return);
+    ProcessDeletes();
+    EXPECT_EQ(form->LoadedGenerate(), nullptr);
+    EXPECT_EQ(FilledCells(), 33) << "Cancel changed nothing";
+}
+
 TEST_F(PuzzleTest, ClearBoardEmptiesCellsButKeepsTheSolution) {
     GenerateLevel(2);
     const auto solution = form->Solution();

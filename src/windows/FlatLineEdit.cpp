@@ -1,0 +1,20 @@
+#include "windows/FlatLineEdit.h"
+
+#include <QPainter>
+
+namespace tessra {
+
+FlatLineEdit::FlatLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setFrame(false);
+    setTextMargins(2, 0, 2, 0);
+}
+
+void FlatLineEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    // Neighbouring cells overlap so that their borders meet in one line.
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace tessra

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace tessra {
+
+// A text box in the flat look of the main window: no bevel, a single-line
+// border in black.
+class FlatLineEdit : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit FlatLineEdit(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tessra
