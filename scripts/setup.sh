@@ -11,7 +11,6 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   clang libclang-rt-14-dev clang-tidy-14
-  qqwing
   dpkg-dev desktop-file-utils appstream
 )
 
