@@ -12,13 +12,7 @@
 namespace tessra {
 
 AboutForm::AboutForm(QWidget* owner) : QDialog(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About"));
-    setWindowIcon(AppIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(3285), TwipsToPixels(1755));
-    setModal(false);
+    MakeFixedDialog(this, QStringLiteral("About"), 3285, 1755);
 
     // The run of blanks pushes the notice below the title in the narrow label.
     label1_ = new QLabel(QStringLiteral("Tessra v1.0") + QString(47, QLatin1Char(' ')) +

@@ -136,6 +136,10 @@ class Form1 : public QMainWindow {
     void ApplyEditAction(int index);
     void MoveFocusFrom(int index, int key);
     void ReportError(const QString& text);
+    // Shows a file dialog with the filter and default extension; the chosen
+    // path, or "" when the user cancelled.
+    QString AskForFile(void (CommonDialog::*show)(), const QString& filter,
+                       const QString& defaultExt);
     bool WritePuzzleFile(const QString& path);
     // The puzzle in a file, checked whole; reports and gives nothing when
     // the file cannot be read or is not a valid puzzle file.

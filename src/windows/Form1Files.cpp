@@ -87,11 +87,17 @@ void Form1::Save_Click() {
     WritePuzzleFile(FileName);
 }
 
+QString Form1::AskForFile(void (CommonDialog::*show)(), const QString& filter,
+                          const QString& defaultExt) {
+    commonDialog_->Filter = filter;
+    commonDialog_->DefaultExt = defaultExt;
+    (commonDialog_.get()->*show)();
+    return commonDialog_->FileName;
+}
+
 void Form1::SaveAs_Click() {
-    commonDialog_->Filter = QStringLiteral("*.sav || *.*");
-    commonDialog_->DefaultExt = QStringLiteral(".sav");
-    commonDialog_->ShowSave();
-    const QString chosen = commonDialog_->FileName;
+    const QString chosen =
+        AskForFile(&CommonDialog::ShowSave, QStringLiteral("*.sav || *.*"), QStringLiteral(".sav"));
     if (chosen.isEmpty()) {
         return; // cancelled: the current file stays the current file
     }
@@ -101,10 +107,8 @@ void Form1::SaveAs_Click() {
 }
 
 void Form1::Load_Click() {
-    commonDialog_->Filter = QStringLiteral("*.sav || *.*");
-    commonDialog_->DefaultExt = QStringLiteral(".sav");
-    commonDialog_->ShowOpen();
-    const QString chosen = commonDialog_->FileName;
+    const QString chosen =
+        AskForFile(&CommonDialog::ShowOpen, QStringLiteral("*.sav || *.*"), QStringLiteral(".sav"));
     if (chosen.isEmpty()) {
         return;
     }
@@ -189,10 +193,8 @@ PictureBuffer* Form1::LoadedPictureBuffer() const {
 }
 
 void Form1::SnapShot_Click() {
-    commonDialog_->Filter = QStringLiteral("*.bmp || *.*");
-    commonDialog_->DefaultExt = QStringLiteral(".bmp");
-    commonDialog_->ShowSave();
-    SnapShotFileName = commonDialog_->FileName;
+    SnapShotFileName =
+        AskForFile(&CommonDialog::ShowSave, QStringLiteral("*.bmp || *.*"), QStringLiteral(".bmp"));
     if (pictureBuffer_ == nullptr) {
         pictureBuffer_ = new PictureBuffer();
     }

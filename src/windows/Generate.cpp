@@ -4,7 +4,6 @@
 #include "platform/BusyCursor.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
-#include "windows/AppIcon.h"
 #include "windows/CellEdit.h"
 #include "windows/Form1.h"
 #include "windows/Placement.h"
@@ -35,13 +34,7 @@ int Generate::CellsToKeep(int level) {
 }
 
 Generate::Generate(Form1& owner) : QDialog(&owner), owner_(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("New Puzzle"));
-    setWindowIcon(AppIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(2730), TwipsToPixels(2595));
-    setModal(false);
+    MakeFixedDialog(this, QStringLiteral("New Puzzle"), 2730, 2595);
 
     command1_ = MakeButton(QStringLiteral("Generate"), this, TwipsRect(120, 2040, 1095, 375));
     command2_ = MakeButton(QStringLiteral("Cancel"), this, TwipsRect(1440, 2040, 1095, 375));

@@ -2,7 +2,6 @@
 
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
-#include "windows/AppIcon.h"
 #include "windows/Placement.h"
 
 #include <QLabel>
@@ -12,13 +11,7 @@
 namespace tessra {
 
 Message::Message(QWidget* owner) : QDialog(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Congratulations!"));
-    setWindowIcon(AppIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(TwipsToPixels(2610), TwipsToPixels(1695));
-    setModal(false);
+    MakeFixedDialog(this, QStringLiteral("Congratulations!"), 2610, 1695);
 
     label1_ = new QLabel(QStringLiteral("Correct Solution!"), this);
     label1_->setGeometry(TwipsRect(120, 120, 2295, 855));

@@ -1,5 +1,9 @@
 #include "windows/Placement.h"
 
+#include "platform/Twips.h"
+#include "windows/AppIcon.h"
+
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -27,6 +31,16 @@ void CentreByClientSize(QWidget* window, QSize client) {
                                              static_cast<float>(client.width()) / 2.0f),
                  area.y() + static_cast<int>(static_cast<float>(area.height()) / 2.0f -
                                              static_cast<float>(client.height()) / 2.0f));
+}
+
+void MakeFixedDialog(QDialog* dialog, const QString& caption, int widthTwips, int heightTwips) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(caption);
+    dialog->setWindowIcon(AppIcon());
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    dialog->setModal(false);
 }
 
 void CentreByClientSize(QWidget* window) {

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+class QDialog;
+class QString;
 class QWidget;
 
 namespace tessra {
@@ -17,5 +19,10 @@ void CentreByClientSize(QWidget* window);
 // screen has room, else to its left; otherwise it is left to the window
 // manager.
 void PlaceBeside(QWidget* window, const QWidget* owner);
+
+// Sets up a modeless dialog with the fixed frame of the program's small
+// windows: caption, icon, no minimise or maximise button, a client area of
+// the given size in twips, discarded when closed.
+void MakeFixedDialog(QDialog* dialog, const QString& caption, int widthTwips, int heightTwips);
 
 } // namespace tessra
