@@ -4,6 +4,7 @@
 #include "windows/Message.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -126,6 +127,29 @@ TEST_F(GuiTest, ClosingTheMainWindowClosesEveryOtherWindow) {
     for (const auto& window : windows) {
         EXPECT_TRUE(window.isNull());
     }
+}
+
+} // namespace
+} // namespace tessra
+
+namespace tessra {
+namespace {
+
+TEST_F(GuiTest, MenuAccessKeysReachTheCommands) {
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_B, Qt::AltModifier); // "A&bout"
+    EXPECT_NE(form->LoadedAboutForm(), nullptr);
+    form->LoadedAboutForm()->close();
+    ProcessDeletes();
+
+    QApplication::setActiveWindow(form.get());
+    QTest::keyClick(form.get(), Qt::Key_L, Qt::AltModifier); // "Specia&l"
+    QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr) << "the Special menu opened";
+    QTest::keyClick(open, Qt::Key_H); // "C&heck"
+    ASSERT_NE(form->LoadedMessage(), nullptr);
+    EXPECT_EQ(form->LoadedMessage()->windowTitle(), "Error!");
 }
 
 } // namespace
