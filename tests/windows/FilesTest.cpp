@@ -9,8 +9,11 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <csignal>
+
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
+#endif
 
 namespace tessra {
 namespace {
@@ -201,14 +204,17 @@ TEST_F(FilesTest, DamagedFilesAreRefusedAndChangeNothing) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("3000000 bytes")) << errors[0].toStdString();
 
-    // A named pipe would block the open for as long as nobody writes to it.
     errors.clear();
-    ASSERT_EQ(mkfifo(Path("pipe.sav").toLocal8Bit().constData(), 0600), 0);
-    Load(Path("pipe.sav"));
+    Load(dir.path()); // a directory
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("not a regular file"));
-    Load(dir.path()); // a directory
-    EXPECT_EQ(errors.size(), 2);
+#ifdef Q_OS_UNIX
+    // A named pipe would block the open for as long as nobody writes to it.
+    ASSERT_EQ(mkfifo(Path("pipe.sav").toLocal8Bit().constData(), 0600), 0);
+    Load(Path("pipe.sav"));
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].contains("not a regular file"));
+#endif
     EXPECT_EQ(form->CurrentSavedPuzzle(), before);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "no busy pointer left behind";
 }
@@ -235,6 +241,7 @@ TEST_F(FilesTest, FailedSaveReportsAndLeavesTheOldFile) {
     EXPECT_TRUE(errors[0].contains("x.sav"));
     EXPECT_EQ(form->FileName, "") << "a failed Save As does not adopt the name";
 
+#ifdef Q_OS_UNIX
     Write(Path("old.sav"), "the old file");
     errors.clear();
     MakeWorkWorthSaving();
@@ -251,6 +258,7 @@ TEST_F(FilesTest, FailedSaveReportsAndLeavesTheOldFile) {
     EXPECT_EQ(Read(Path("old.sav")), "the old file");
     EXPECT_EQ(form->FileName, "");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.sav"}) << "no leftovers";
+#endif
 }
 
 TEST_F(FilesTest, SnapshotShowsTheBoardOfItsMoment) {
