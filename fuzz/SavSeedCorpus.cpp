@@ -4,6 +4,7 @@
 // reject). The corpus replay test holds the reader to those two prefixes.
 
 #include "files/SavFile.h"
+#include "support/SamplePuzzle.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -16,30 +17,6 @@
 namespace {
 
 using namespace tessra;
-
-// A generated puzzle with some cells filled in and coloured, the way a user
-// would save it part-way through.
-SavedPuzzle GeneratedLike() {
-    SavedPuzzle puzzle;
-    puzzle.randomPuzzleGenerateFlag = true;
-    for (int i = 0; i < CellCount; ++i) {
-        SavedCell& cell = puzzle.cells[static_cast<std::size_t>(i)];
-        const int row = RowOf(i);
-        const int column = ColumnOf(i);
-        const int digit = (row * 3 + row / 3 + column) % 9 + 1;
-        cell.solution = std::to_string(digit);
-        if (i % 3 == 0) {
-            cell.text = cell.solution;
-        }
-        cell.flags = CandidateString::FromMask(static_cast<std::uint16_t>(0x1FF ^ (i * 37)));
-        cell.foreColor = i % 5 == 0 ? 0xFFu : 0x80000008u;
-        cell.backColor = i % 7 == 0 ? 0xFFFFu : 0x80000005u;
-    }
-    for (std::size_t j = 0; j < puzzle.palette.size(); ++j) {
-        puzzle.palette[j] = j == 15 ? 0xFFFFFFu : static_cast<std::uint32_t>(j * 0x0F0F0F);
-    }
-    return puzzle;
-}
 
 // The same puzzle in a looser hand: commas between fields, quoted strings,
 // runs of blanks, no trailing blank on the flag line.
@@ -78,7 +55,7 @@ int main(int argc, char** argv) {
     }
     const std::string directory = argv[1];
     const std::string empty = WriteSavFile(SavedPuzzle{});
-    const std::string generated = WriteSavFile(GeneratedLike());
+    const std::string generated = WriteSavFile(test::SamplePuzzle());
 
     // Line A of cell 0 of the generated file, for targeted damage.
     const std::string lineA = generated.substr(5, generated.find("\r\n", 5) - 5);
@@ -91,7 +68,7 @@ int main(int argc, char** argv) {
         {"valid-generated.sav", generated},
         {"valid-lf-only.sav", Replaced(generated, "\r\n", "\n")},
         {"valid-cr-only.sav", Replaced(generated, "\r\n", "\r")},
-        {"valid-commas-and-quotes.sav", LooseForm(GeneratedLike())},
+        {"valid-commas-and-quotes.sav", LooseForm(test::SamplePuzzle())},
         {"valid-trailing-bytes.sav", generated + "anything after the palette\r\n"},
         {"damaged-truncated.sav", generated.substr(0, generated.size() / 2)},
         {"damaged-letter-in-number.sav", Replaced(generated, "-2147483643 ", "-21474x3643 ")},

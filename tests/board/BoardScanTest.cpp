@@ -1,6 +1,6 @@
 #include "board/BoardScan.h"
 
-#include "TestBoards.h"
+#include "support/TestBoards.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,7 @@ std::string Flags(const FlagGrid& grid, int x, int y) {
     return grid[static_cast<std::size_t>(IndexOf(x, y))].ToString();
 }
 
-bool SharesUnit(int a, int b) {
-    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) ||
-           BlockOriginOf(ColumnOf(a), RowOf(a)) == BlockOriginOf(ColumnOf(b), RowOf(b));
-}
+using test::SharesUnit;
 
 TEST(BoardScan, EmptyBoardAllowsEveryDigitEverywhere) {
     FlagGrid grid;

@@ -1,6 +1,6 @@
 #include "board/Check.h"
 
-#include "TestBoards.h"
+#include "support/TestBoards.h"
 
 #include <gtest/gtest.h>
 #include <utility>

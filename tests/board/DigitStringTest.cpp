@@ -1,6 +1,6 @@
 #include "board/DigitString.h"
 
-#include "TestBoards.h"
+#include "support/TestBoards.h"
 
 #include <array>
 #include <gtest/gtest.h>

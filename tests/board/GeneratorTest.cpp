@@ -1,8 +1,8 @@
 #include "board/Generator.h"
 
-#include "TestBoards.h"
 #include "board/BoardScan.h"
 #include "board/Check.h"
+#include "support/TestBoards.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

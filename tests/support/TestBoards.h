@@ -34,6 +34,12 @@ inline constexpr std::string_view SolvedBoard = "123456789"
                                                 "371648295"
                                                 "269135478";
 
+// True when two cells share a row, a column or a 3x3 block.
+inline bool SharesUnit(int a, int b) {
+    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) ||
+           BlockOriginOf(ColumnOf(a), RowOf(a)) == BlockOriginOf(ColumnOf(b), RowOf(b));
+}
+
 // Replays a fixed list of draws (repeating it when it runs out) and counts
 // how many were taken.
 class ScriptedRandom final : public RandomSource {
