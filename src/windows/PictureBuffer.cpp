@@ -8,6 +8,7 @@
 namespace tessra {
 
 PictureBuffer::PictureBuffer() : QWidget(nullptr, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Picture Buffer"));
     setFixedSize(TwipsToPixels(3780), TwipsToPixels(3780));
     image_ = QImage(TwipsToPixels(3570), TwipsToPixels(3600), QImage::Format_RGB32);

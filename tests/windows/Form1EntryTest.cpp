@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 #include "board/Cell.h"
+#include "support/TestBoards.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,10 +14,7 @@ namespace {
 
 using test::GuiTest;
 
-bool SharesUnit(int a, int b) {
-    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) ||
-           BlockOriginOf(ColumnOf(a), RowOf(a)) == BlockOriginOf(ColumnOf(b), RowOf(b));
-}
+using test::SharesUnit;
 
 TEST_F(GuiTest, StartsWithAnEmptyBoardAndItsDesignTexts) {
     EXPECT_EQ(form->windowTitle(), "Tessra v1.0");
@@ -240,16 +238,6 @@ TEST_F(GuiTest, CellColoursAreShown) {
     const QImage image = Cell(0)->grab().toImage();
     EXPECT_EQ(image.pixelColor(4, 4), QColor(255, 0, 0));
     EXPECT_EQ(Cell(0)->palette().color(QPalette::Inactive, QPalette::Text), QColor(0, 0, 255));
-}
-
-TEST_F(GuiTest, ExitAndClosingEndEverything) {
-    form->Extra_Click();
-    QPointer<Form2> possible = form->LoadedPossibleForm();
-    ASSERT_TRUE(possible && possible->isVisible());
-    form->findChild<QAction*>("Exit")->trigger();
-    EXPECT_FALSE(form->isVisible());
-    ProcessDeletes();
-    EXPECT_TRUE(possible.isNull()) << "the possible-values window closed with the main window";
 }
 
 } // namespace

@@ -112,17 +112,5 @@ TEST_F(PossibleWindowTest, ClickOnABoxSelectsTheCellAndAppliesTheEditAction) {
     }
 }
 
-TEST_F(PossibleWindowTest, PaintActionOnACellRecoloursTheWholeBoard) {
-    form->EditAction = 3;
-    form->SelectedColor = 0x808080;
-    ClickCell(77);
-    EXPECT_EQ(form->CurrentIndex, 77);
-    EXPECT_EQ(form->CoordinateBox()->text(), " 5, 8");
-    for (int i = 0; i < CellCount; ++i) {
-        EXPECT_EQ(Cell(i)->ForeColor(), 0x808080U) << i;
-        EXPECT_EQ(Box(i)->ForeColor(), 0x808080U) << i;
-    }
-}
-
 } // namespace
 } // namespace tessra

@@ -2,6 +2,7 @@
 #include "windows/AboutForm.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
+#include "windows/PictureBuffer.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -114,15 +115,18 @@ TEST_F(GuiTest, AboutCaptionSlidesRightAndJumpsBack) {
     EXPECT_EQ(about->pos(), CentredPosition(about));
 }
 
-TEST_F(GuiTest, ClosingTheMainWindowClosesEveryOtherWindow) {
+TEST_F(GuiTest, ExitClosesEveryOtherWindow) {
     Trigger("New");
     Trigger("Check");
     Trigger("About");
+    Trigger("SnapShot"); // cancelled, but the picture buffer is loaded
     form->Extra_Click();
     const QPointer<QWidget> windows[] = {
         QPointer<QWidget>(form->LoadedGenerate()), QPointer<QWidget>(form->LoadedMessage()),
-        QPointer<QWidget>(form->LoadedAboutForm()), QPointer<QWidget>(form->LoadedPossibleForm())};
-    form->close();
+        QPointer<QWidget>(form->LoadedAboutForm()), QPointer<QWidget>(form->LoadedPossibleForm()),
+        QPointer<QWidget>(form->LoadedPictureBuffer())};
+    Trigger("Exit");
+    EXPECT_FALSE(form->isVisible());
     ProcessDeletes();
     for (const auto& window : windows) {
         EXPECT_TRUE(window.isNull());
