@@ -127,29 +127,30 @@ void Form1::BuildSidePanel(QWidget* client) {
 
 void Form1::BuildMenus() {
     QMenuBar* bar = menuBar();
-    const auto addItem = [this](QMenu* menu, const char* name, const QString& caption) {
+    // Every item carries its control name, so tests and the other windows
+    // can find it, and runs its handler when chosen.
+    const auto addItem = [this](auto* menu, const char* name, const QString& caption,
+                                auto handler) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
         return action;
     };
+    const auto addMenu = [bar](const char* name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File"));
-    connect(addItem(file, "New", QStringLiteral("&New")), &QAction::triggered, this,
-            &Form1::New_Click);
-    connect(addItem(file, "Save", QStringLiteral("&Save")), &QAction::triggered, this,
-            &Form1::Save_Click);
-    connect(addItem(file, "SaveAs", QStringLiteral("Sa&ve As")), &QAction::triggered, this,
-            &Form1::SaveAs_Click);
-    connect(addItem(file, "SnapShot", QStringLiteral("S&napShot")), &QAction::triggered, this,
-            &Form1::SnapShot_Click);
-    connect(addItem(file, "Load", QStringLiteral("&Load")), &QAction::triggered, this,
-            &Form1::Load_Click);
-    connect(addItem(file, "Exit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &QWidget::close);
+    QMenu* file = addMenu("File", QStringLiteral("&File"));
+    addItem(file, "New", QStringLiteral("&New"), &Form1::New_Click);
+    addItem(file, "Save", QStringLiteral("&Save"), &Form1::Save_Click);
+    addItem(file, "SaveAs", QStringLiteral("Sa&ve As"), &Form1::SaveAs_Click);
+    addItem(file, "SnapShot", QStringLiteral("S&napShot"), &Form1::SnapShot_Click);
+    addItem(file, "Load", QStringLiteral("&Load"), &Form1::Load_Click);
+    addItem(file, "Exit", QStringLiteral("E&xit"), &QWidget::close);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit"));
+    QMenu* edit = addMenu("Edit", QStringLiteral("&Edit"));
     const std::array<std::pair<const char*, QString>, 5> editItems = {{
         {"Off", QStringLiteral("&Off")},
         {"ChangeFore", QStringLiteral("Change &ForeColor")},
@@ -159,25 +160,16 @@ void Form1::BuildMenus() {
     }};
     for (int action = 0; action < 5; ++action) {
         const auto& [name, caption] = editItems[static_cast<std::size_t>(action)];
-        QAction* item = addItem(edit, name, caption);
+        QAction* item = addItem(edit, name, caption, [this, action] { EditMenu_Click(action); });
         item->setCheckable(action != 0); // "&Off" never carries a mark
-        connect(item, &QAction::triggered, this, [this, action] { EditMenu_Click(action); });
     }
 
-    QAction* extra = bar->addAction(QStringLiteral("&Extra"));
-    extra->setObjectName(QStringLiteral("Extra"));
-    connect(extra, &QAction::triggered, this, &Form1::Extra_Click);
-
-    QMenu* special = bar->addMenu(QStringLiteral("Specia&l"));
-    special->setObjectName(QStringLiteral("Special"));
-    connect(addItem(special, "Check", QStringLiteral("C&heck")), &QAction::triggered, this,
-            &Form1::Check_Click);
-    connect(addItem(special, "Reveal", QStringLiteral("Re&veal")), &QAction::triggered, this,
-            &Form1::Reveal_Click);
-
-    QAction* about = bar->addAction(QStringLiteral("A&bout"));
-    about->setObjectName(QStringLiteral("About"));
-    connect(about, &QAction::triggered, this, &Form1::About_Click);
+    // "&Extra" and "A&bout" are items of the bar itself, without a menu.
+    addItem(bar, "Extra", QStringLiteral("&Extra"), &Form1::Extra_Click);
+    QMenu* special = addMenu("Special", QStringLiteral("Specia&l"));
+    addItem(special, "Check", QStringLiteral("C&heck"), &Form1::Check_Click);
+    addItem(special, "Reveal", QStringLiteral("Re&veal"), &Form1::Reveal_Click);
+    addItem(bar, "About", QStringLiteral("A&bout"), &Form1::About_Click);
 }
 
 void Form1::BuildTabOrder() {
