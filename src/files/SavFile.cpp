@@ -190,6 +190,15 @@ class Reader {
                                         " starts or ends with a blank, which a saved file "
                                         "cannot hold");
         }
+        // A bound on the texts is a bound on what a save of this puzzle
+        // writes; see MaxSavTextBytes.
+        textBytes_ += value.size();
+        if (textBytes_ > MaxSavTextBytes) {
+            return Fail(field.line, name.Describe() +
+                                        " is too long: the cell and solution "
+                                        "texts of a puzzle file hold at most " +
+                                        std::to_string(MaxSavTextBytes) + " bytes in all");
+        }
         text.assign(value);
         return true;
     }
@@ -218,6 +227,7 @@ class Reader {
 
     SavFieldReader fields_;
     SavReadError error_;
+    std::size_t textBytes_ = 0;
 };
 
 bool ReadCell(Reader& reader, int index, SavedCell& cell) {

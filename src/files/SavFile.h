@@ -57,7 +57,19 @@ struct SavedPuzzle {
 //   " 0            -2147483643   123456789"
 std::string WriteSavFile(const SavedPuzzle& puzzle);
 
-inline constexpr std::size_t MaxSavFileSize = std::size_t{1024} * 1024;
+// Every file the writer produces from a puzzle the reader accepted must read
+// back, so the two limits below are one rule. The writer's output is the
+// cell and solution texts plus a layout of bounded size: the flag line, per
+// cell line A (always 37 characters) and three line ends, and the palette
+// lines at their longest ("-2147483648 " and CR LF). The reader takes texts
+// of at most MaxSavTextBytes in all and files of at most MaxSavFileSize, so
+// the largest file the writer can make from what the reader took is still a
+// file the reader takes. Any file of 1 MiB or less holds at most 1 MiB of
+// texts, so it loads as well.
+inline constexpr std::size_t MaxSavTextBytes = std::size_t{1024} * 1024;
+inline constexpr std::size_t MaxSavLayoutBytes =
+    std::size_t{5} + std::size_t{CellCount} * (37 + 3 * 2) + std::size_t{16} * 14;
+inline constexpr std::size_t MaxSavFileSize = MaxSavTextBytes + MaxSavLayoutBytes;
 
 // Where and why a file could not be read. line is 1-based; 0 when the fault
 // is the file as a whole (its size).
@@ -89,6 +101,7 @@ struct SavReadResult {
 //   back so that it reads the same: one holding a comma, a double quote, a
 //   CR or an LF, or starting or ending with a blank (possible only through a
 //   quoted string);
+// - the cell and solution texts hold at most MaxSavTextBytes in all;
 // - anything after the last palette colour is ignored.
 SavReadResult ReadSavFile(std::string_view bytes);
 

@@ -2,7 +2,9 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 
 namespace tessra {
 
@@ -26,8 +28,45 @@ QStringList NameFiltersFor(const QString& filter) {
     return names;
 }
 
+namespace {
+
+// Icons and type names that never look inside a file. Qt's own provider asks
+// the MIME database, which opens and reads every file whose name does not
+// tell its type (a ".sav" file among them), both in the dialog's listing
+// thread and on the window thread when the user types a path; a file that
+// never answers a read, such as the kernel log that root can open, then
+// freezes the dialog for good. The platform theme's file icons may look
+// inside files too, so they are not asked either.
+class NameOnlyIconProvider final : public QFileIconProvider {
+  public:
+    using QFileIconProvider::icon;
+
+    QIcon icon(const QFileInfo& info) const override {
+        if (info.isRoot()) {
+            return icon(Drive);
+        }
+        return icon(info.isDir() ? Folder : File);
+    }
+
+    QString type(const QFileInfo& info) const override {
+        if (!info.isFile()) {
+            return QFileIconProvider::type(info); // folders and links: no lookup
+        }
+        const QMimeType mime = mimes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+
+  private:
+    QMimeDatabase mimes_;
+};
+
+} // namespace
+
 QString QtCommonDialog::ShowFileDialog(bool save) {
+    // Outlives the dialog, whose file model uses it until it is gone.
+    NameOnlyIconProvider icons;
     QFileDialog dialog(parent_);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFiltersFor(Filter));

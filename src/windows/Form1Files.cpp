@@ -13,8 +13,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace tessra {
@@ -40,7 +38,11 @@ void Form1::ReportError(const QString& text) {
         errorReporter_(text);
         return;
     }
-    QMessageBox::warning(this, QStringLiteral("Tessra"), text);
+    // The text holds file names and pieces of the file, either of which may
+    // look like markup; it is shown exactly as it is.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessra"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void Form1::SetErrorReporter(std::function<void(const QString&)> reporter) {
@@ -127,36 +129,28 @@ bool Form1::LoadPuzzleFile(const QString& path) {
 }
 
 std::optional<SavedPuzzle> Form1::ReadPuzzleFile(const QString& path) {
-    const QFileInfo info(path);
-    // Only a regular file: opening a named pipe would wait for a writer
-    // forever, and a device never ends.
-    if (info.exists() && !info.isFile()) {
+    const WholeFile file = ReadWholeFile(path, static_cast<qint64>(MaxSavFileSize));
+    switch (file.status) {
+    case WholeFile::Status::Read:
+        break;
+    case WholeFile::Status::NotRegular:
         ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\nit is not a "
                                    "regular file.")
                         .arg(Shown(path)));
         return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportError(
-            QStringLiteral("Could not open \"%1\":\n%2").arg(Shown(path), file.errorString()));
-        return std::nullopt;
-    }
-    if (file.size() > static_cast<qint64>(MaxSavFileSize)) {
+    case WholeFile::Status::TooLarge:
         ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\nit is too large "
                                    "(%2 bytes; a puzzle file has at most %3).")
                         .arg(Shown(path))
-                        .arg(file.size())
+                        .arg(file.size >= 0 ? QString::number(file.size)
+                                            : QStringLiteral("more than %1").arg(MaxSavFileSize))
                         .arg(MaxSavFileSize));
         return std::nullopt;
-    }
-    // One byte more than allowed still tells a file that grew meanwhile.
-    const QByteArray bytes = file.read(static_cast<qint64>(MaxSavFileSize) + 1);
-    if (file.error() != QFileDevice::NoError) {
-        ReportError(
-            QStringLiteral("Could not read \"%1\":\n%2").arg(Shown(path), file.errorString()));
+    case WholeFile::Status::Failed:
+        ReportError(QStringLiteral("Could not read \"%1\":\n%2").arg(Shown(path), file.reason));
         return std::nullopt;
     }
+    const QByteArray& bytes = file.bytes;
     SavReadResult result =
         ReadSavFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!result.puzzle) {

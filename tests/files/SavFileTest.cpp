@@ -330,17 +330,38 @@ TEST(SavReader, CountsLinesTheSameWhateverTheLineEnds) {
     }
 }
 
-TEST(SavReader, RefusesFilesLargerThanOneMebibyte) {
-    const SavedPuzzle puzzle = SamplePuzzle();
-    std::string atLimit = WriteSavFile(puzzle);
-    atLimit.resize(MaxSavFileSize, ' ');
-    EXPECT_EQ(ReadOk(atLimit), puzzle);
+// The reader's limits are set by the writer's largest output: a file the
+// program saves must load again, however large the texts it loaded were.
+TEST(SavLimits, TheWritersLargestFileLoadsAndAnythingMoreIsRefused) {
+    SavedPuzzle largest;
+    largest.randomPuzzleGenerateFlag = true;
+    for (SavedCell& cell : largest.cells) {
+        cell.foreColor = 0x80000000; // the longest number: "-2147483648 "
+        cell.backColor = 0x80000000;
+        cell.text = "5";
+        cell.solution = "9";
+    }
+    largest.palette.fill(0x80000000);
+    largest.cells[40].solution.resize(MaxSavTextBytes - 2 * CellCount + 1, '7');
+    const std::string written = WriteSavFile(largest);
+    EXPECT_EQ(written.size(), MaxSavFileSize) << "the file limit is the writer's largest output";
+    EXPECT_EQ(ReadOk(written), largest);
 
-    const SavReadResult tooLarge = ReadSavFile(atLimit + " ");
+    const SavReadResult tooLarge = ReadSavFile(written + " ");
     EXPECT_FALSE(tooLarge.puzzle.has_value());
-    EXPECT_EQ(tooLarge.error.line, 0);
     EXPECT_EQ(tooLarge.error.Message(),
-              "the file is too large to be a puzzle file (1048577 bytes; at most 1048576)");
+              "the file is too large to be a puzzle file (1052289 bytes; at most 1052288)");
+
+    // One text byte more, in a file made smaller by its line ends.
+    SavedPuzzle more = largest;
+    more.cells[80].solution = "99";
+    const SavReadResult tooMuchText = ReadSavFile(JoinLines(SplitCrLf(WriteSavFile(more)), "\n"));
+    EXPECT_FALSE(tooMuchText.puzzle.has_value());
+    EXPECT_EQ(tooMuchText.error.line, LineC(80));
+    EXPECT_EQ(
+        tooMuchText.error.reason,
+        "the solution of the cell at row 9, column 9 is too long: the cell and solution texts "
+        "of a puzzle file hold at most 1048576 bytes in all");
 }
 
 TEST(SavReadError, MessageNamesTheLineFirst) {

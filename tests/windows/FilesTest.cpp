@@ -1,18 +1,30 @@
 #include "GuiFixture.h"
 #include "files/SavFile.h"
+#include "platform/SafeFile.h"
 #include "windows/Message.h"
 #include "windows/PictureBuffer.h"
 
+#include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <csignal>
+#include <QTimer>
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <thread>
 
 #ifdef Q_OS_UNIX
-#include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace tessra {
@@ -235,30 +247,39 @@ TEST_F(FilesTest, SaveWithoutANameAsksForOneAndCancelKeepsTheName) {
     EXPECT_TRUE(Read(Path("a.sav")).contains("\r\n9\r\n"));
 }
 
-TEST_F(FilesTest, FailedSaveReportsAndLeavesTheOldFile) {
+// A folder that is not there, or `ulimit -f` stopping a save part-way: an
+// ordinary write failure, with the old file kept and the work still there to
+// be saved elsewhere.
+TEST_F(FilesTest, FailedSavesAreReportedAndKeepTheOldFile) {
     SaveAs(Path("nowhere/x.sav"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("x.sav"));
     EXPECT_EQ(form->FileName, "") << "a failed Save As does not adopt the name";
-
-#ifdef Q_OS_UNIX
-    Write(Path("old.sav"), "the old file");
     errors.clear();
+
     MakeWorkWorthSaving();
-    // A file-size limit makes the write itself fail, even for root.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    SaveAs(Path("old.sav"));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    ASSERT_EQ(errors.size(), 1);
+    Write(Path("old.sav"), "the old file");
+    Write(Path("old.bmp"), "the old picture");
+    {
+        const ScopedFileSizeLimit limit(100);
+        if (!limit.Active()) {
+            GTEST_SKIP() << "no file size limit here";
+        }
+        SaveAs(Path("old.sav"));
+        dialog->fileAnswers.push_back(Path("old.bmp"));
+        Trigger("SnapShot");
+    }
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].contains("old.sav")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].contains("old.bmp")) << errors[1].toStdString();
     EXPECT_EQ(Read(Path("old.sav")), "the old file");
+    EXPECT_EQ(Read(Path("old.bmp")), "the old picture");
     EXPECT_EQ(form->FileName, "");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.sav"}) << "no leftovers";
-#endif
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"old.bmp", "old.sav"}))
+        << "no leftovers";
+    SaveAs(Path("new.sav"));
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_EQ(form->FileName, Path("new.sav"));
 }
 
 TEST_F(FilesTest, SnapshotShowsTheBoardOfItsMoment) {
@@ -304,6 +325,214 @@ TEST_F(FilesTest, CancelledSnapshotWritesNothing) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("pic.bmp"));
 }
+
+// A file written by another tool (LF line ends, single blanks) with a long
+// solution text, just under 1 MiB: saving it adds CR LFs and print zones,
+// and the saved file must load again.
+TEST_F(FilesTest, AFileThatGrowsWhenSavedLoadsAgain) {
+    std::string compact = "0\n";
+    for (int i = 0; i < CellCount; ++i) {
+        compact += "0 -2147483643 123456789\n\n" + std::string(i == 40 ? "@" : "") + "\n";
+    }
+    for (int j = 0; j < 16; ++j) {
+        compact += "0\n";
+    }
+    const std::size_t fileSize = 1'048'566;
+    compact.replace(compact.find('@'), 1, std::string(fileSize - compact.size() + 1, '7'));
+    ASSERT_EQ(compact.size(), fileSize);
+    Write(Path("compact.sav"), QByteArray::fromStdString(compact));
+    Load(Path("compact.sav"));
+    ASSERT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    const SavedPuzzle loaded = form->CurrentSavedPuzzle();
+
+    SaveAs(Path("grown.sav"));
+    EXPECT_GT(QFileInfo(Path("grown.sav")).size(), 1024 * 1024) << "it grew past 1 MiB";
+    TearDown();
+    SetUp();
+    Load(Path("grown.sav"));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+    EXPECT_EQ(form->CurrentSavedPuzzle(), loaded);
+}
+
+#ifdef Q_OS_UNIX
+// A file name and file text that look like markup are shown as they are.
+TEST_F(FilesTest, MessagesShowTagsInNamesAndFileTextAsTyped) {
+    form->SetErrorReporter(nullptr); // the real message box
+    const QString name = "<font color=red size=6>red.sav";
+    Write(Path(name), "<b>bold</b>\r\n");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, form.get(), [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no message box";
+        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+        ASSERT_NE(label, nullptr);
+        shown = label->text();
+        format = label->textFormat();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    Load(Path(name));
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(shown.contains(name)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("\"<b>bold</b>\"")) << shown.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the box closed";
+}
+
+// The path flips between a damaged file and a named pipe as fast as a thread
+// can rename. A reader that checks the path and then opens it blocks in the
+// open whenever the pipe comes in between; the flipping thread lets such a
+// reader go by opening the pipe for writing, and it then reads an empty
+// file. Every load must instead end at once with one of the two messages.
+TEST_F(FilesTest, APathSwappedForANamedPipeIsRefusedWithoutWaiting) {
+    namespace fs = std::filesystem;
+    const fs::path damaged = Path("damaged").toStdString();
+    const fs::path pipe = Path("pipe").toStdString();
+    const fs::path staged = Path("staged").toStdString();
+    const fs::path target = Path("target.sav").toStdString();
+    Write(Path("damaged"), "x");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    fs::copy_file(damaged, target);
+    std::atomic<bool> done = false;
+    std::thread flipper([&] {
+        std::error_code ignored;
+        while (!done) {
+            for (const fs::path& next : {pipe, damaged}) {
+                fs::create_hard_link(next, staged, ignored);
+                fs::rename(staged, target, ignored);
+            }
+            const int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                close(writer);
+            }
+        }
+    });
+    // Every "/." makes each lookup of the path a little longer, and with it
+    // the time between a check and an open, so the flips land there often.
+    QString slowPath = dir.path();
+    for (int k = 0; k < 1000; ++k) {
+        slowPath += "/.";
+    }
+    slowPath += "/target.sav";
+    const SavedPuzzle before = form->CurrentSavedPuzzle();
+    for (int n = 0; n < 2000; ++n) {
+        Load(slowPath);
+    }
+    done = true;
+    flipper.join();
+    ASSERT_EQ(errors.size(), 2000);
+    int refusedAsPipe = 0;
+    for (const QString& error : errors) {
+        refusedAsPipe += error.contains("not a regular file") ? 1 : 0;
+        EXPECT_TRUE(error.contains("not a regular file") || error.contains("is not a number"))
+            << error.toStdString();
+    }
+    EXPECT_GT(refusedAsPipe, 0) << "the pipe was met";
+    EXPECT_LT(refusedAsPipe, 2000) << "the file was met";
+    EXPECT_EQ(form->CurrentSavedPuzzle(), before);
+}
+
+// Save As, SnapShot and Save replace a regular file or a link to one, and
+// refuse a pipe or a folder, leaving it as it was.
+TEST_F(FilesTest, SavesReplaceOnlyRegularFiles) {
+    namespace fs = std::filesystem;
+    MakeWorkWorthSaving();
+    for (const char* name : {"pipe.sav", "pipe.bmp", "work.sav"}) {
+        ASSERT_EQ(mkfifo(Path(name).toLocal8Bit().constData(), 0600), 0);
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.sav"));
+    ASSERT_TRUE(QFile::link(Path("pipe.sav"), Path("to-pipe.sav")));
+    Write(Path("real.sav"), "old");
+    ASSERT_TRUE(QFile::link(Path("real.sav"), Path("to-real.sav")));
+
+    const struct {
+        const char* target;
+        std::function<void()> save;
+        bool refused;
+    } rows[] = {
+        {"pipe.sav", [&] { SaveAs(Path("pipe.sav")); }, true},
+        {"to-pipe.sav", [&] { SaveAs(Path("to-pipe.sav")); }, true},
+        {"folder.sav", [&] { SaveAs(Path("folder.sav")); }, true},
+        {"pipe.bmp",
+         [&] {
+             dialog->fileAnswers.push_back(Path("pipe.bmp"));
+             Trigger("SnapShot");
+         },
+         true},
+        {"work.sav",
+         [&] {
+             form->FileName = Path("work.sav"); // as after a load, before the file became a pipe
+             Trigger("Save");
+         },
+         true},
+        {"to-real.sav", [&] { SaveAs(Path("to-real.sav")); }, false},
+    };
+    for (const auto& row : rows) {
+        errors.clear();
+        row.save();
+        if (row.refused) {
+            ASSERT_EQ(errors.size(), 1) << row.target;
+            EXPECT_TRUE(errors[0].contains(row.target)) << errors[0].toStdString();
+            EXPECT_TRUE(errors[0].contains("not a regular file")) << errors[0].toStdString();
+        } else {
+            EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+        }
+    }
+    for (const char* name : {"pipe.sav", "pipe.bmp", "work.sav"}) {
+        EXPECT_TRUE(fs::is_fifo(Path(name).toStdString())) << name << " is still a pipe";
+    }
+    EXPECT_TRUE(fs::is_directory(Path("folder.sav").toStdString()));
+    EXPECT_TRUE(QFileInfo(Path("to-real.sav")).isSymLink()) << "the link stays a link";
+    EXPECT_EQ(Read(Path("real.sav")),
+              QByteArray::fromStdString(WriteSavFile(form->CurrentSavedPuzzle())));
+}
+
+// A read of a file to guess its type can wait for ever (the kernel log, for
+// root), so the file dialogs must not read the files they list. Each file's
+// access time tells whether it was read since it was marked.
+TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-2);
+    const auto markUnread = [&](const QString& name) {
+        Write(Path(name), "%PDF-1.4\n");
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(longAgo, QFileDevice::FileAccessTime);
+    };
+    const auto readSinceMarked = [&](const QString& name) {
+        return QFileInfo(Path(name)).lastRead() > longAgo.addSecs(60);
+    };
+    ASSERT_TRUE(markUnread("probe"));
+    ASSERT_TRUE(markUnread("kmsg"));
+    Read(Path("probe"));
+    if (!readSinceMarked("probe")) {
+        GTEST_SKIP() << "this file system does not record reads";
+    }
+
+    for (const bool save : {false, true}) {
+        QtCommonDialog common(form.get());
+        common.Filter = "*.sav || *.*";
+        common.DefaultExt = ".sav";
+        QString typeShown;
+        QTimer::singleShot(0, form.get(), [&] {
+            auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(fileDialog, nullptr) << "no file dialog";
+            // The user types the folder into the name box and shows all files.
+            QTest::keyClicks(fileDialog->findChild<QLineEdit*>("fileNameEdit"), dir.path() + "/");
+            QTest::keyClick(fileDialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+            auto* model = fileDialog->findChild<QFileSystemModel*>();
+            ASSERT_NE(model, nullptr);
+            for (int wait = 0; wait < 500 && typeShown.isEmpty(); ++wait) {
+                QTest::qWait(10);
+                typeShown = model->type(model->index(Path("kmsg")));
+            }
+            fileDialog->reject();
+        });
+        save ? common.ShowSave() : common.ShowOpen();
+        EXPECT_EQ(common.FileName, "");
+        EXPECT_FALSE(typeShown.isEmpty()) << "the dialog listed the folder";
+        EXPECT_FALSE(readSinceMarked("kmsg")) << (save ? "Save" : "Open") << " dialog";
+    }
+}
+#endif
 
 } // namespace
 } // namespace tessra
