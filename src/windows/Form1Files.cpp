@@ -138,14 +138,16 @@ std::optional<SavedPuzzle> Form1::ReadPuzzleFile(const QString& path) {
                                    "regular file.")
                         .arg(Shown(path)));
         return std::nullopt;
-    case WholeFile::Status::TooLarge:
+    case WholeFile::Status::TooLarge: {
+        // One call to arg: a "%2" in the path must stay as it is.
+        const QString limit = QString::number(MaxSavFileSize);
+        const QString size =
+            file.size >= 0 ? QString::number(file.size) : QStringLiteral("more than ") + limit;
         ReportError(QStringLiteral("\"%1\" is not a puzzle file Tessra can load:\nit is too large "
                                    "(%2 bytes; a puzzle file has at most %3).")
-                        .arg(Shown(path))
-                        .arg(file.size >= 0 ? QString::number(file.size)
-                                            : QStringLiteral("more than %1").arg(MaxSavFileSize))
-                        .arg(MaxSavFileSize));
+                        .arg(Shown(path), size, limit));
         return std::nullopt;
+    }
     case WholeFile::Status::Failed:
         ReportError(QStringLiteral("Could not read \"%1\":\n%2").arg(Shown(path), file.reason));
         return std::nullopt;
