@@ -6,8 +6,15 @@
 
 namespace tessra {
 
+// The cell an arrow key (Qt::Key_Left etc.) leads to from cell index, or -1
+// at the edge of the board or for any other key. The possible-values window
+// follows the same board.
+int ArrowNeighbour(int index, int key);
+
 // One cell of the main board: a single-line text box that reports clicks,
 // hands arrow keys to the board, and keeps its colours as colour values.
+// Return presses the cell as a click does, so the keyboard alone can select
+// and colour a cell.
 class CellEdit : public FlatLineEdit {
     Q_OBJECT
   public:
@@ -20,6 +27,7 @@ class CellEdit : public FlatLineEdit {
     void SetBackColor(ColorValue color);
 
   signals:
+    // A click, or Return on the focused cell.
     void Clicked(int index);
     // An arrow key was pressed in the cell; key is Qt::Key_Left etc.
     void ArrowPressed(int index, int key);

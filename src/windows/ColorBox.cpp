@@ -72,28 +72,30 @@ void ColorBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ColorBox::keyPressEvent(QKeyEvent* event) {
-    if (kind_ == Kind::Swatch) {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-            event->key() == Qt::Key_Enter) {
-            emit Clicked(index_);
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Press(); // never typed into a box
+        return;
+    default:
+        break;
+    }
+    if (kind_ == Kind::Candidates) {
+        if (event->key() == Qt::Key_Backspace) {
+            if (!text_.isEmpty()) {
+                SetText(text_.left(text_.size() - 1));
+            }
             return;
         }
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (event->key() == Qt::Key_Backspace) {
-        if (!text_.isEmpty()) {
-            SetText(text_.left(text_.size() - 1));
+        const QString typed = event->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint() &&
+            (event->modifiers() & Qt::ControlModifier) == 0) {
+            SetText(text_ + typed);
+            return;
         }
-        return;
     }
-    const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() &&
-        (event->modifiers() & Qt::ControlModifier) == 0) {
-        SetText(text_ + typed);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event); // ignored, so Esc and the arrows reach the window
 }
 
 void ColorBox::focusInEvent(QFocusEvent* event) {

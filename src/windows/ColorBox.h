@@ -11,11 +11,14 @@ namespace tessra {
 // the palette swatches and for the candidate boxes of the possible-values
 // window, which are written 81 at a time on every keystroke: setting a text
 // costs a comparison and, when it differs, one repaint request.
+//
+// Space and Return press a box of either kind as a click does; Esc and the
+// arrow keys are left to the window.
 class ColorBox : public QWidget {
     Q_OBJECT
   public:
     enum class Kind {
-        Swatch,     // no text; Space or Return counts as a click
+        Swatch,     // no text
         Candidates, // wrapping text the user may type into; nothing reads it
     };
 
@@ -30,6 +33,9 @@ class ColorBox : public QWidget {
     ColorValue BackColor() const { return back_; }
     void SetForeColor(ColorValue color);
     void SetBackColor(ColorValue color);
+
+    // What a click, Space or Return does.
+    void Press() { emit Clicked(index_); }
 
   signals:
     void Clicked(int index);

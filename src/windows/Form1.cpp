@@ -247,8 +247,10 @@ void Form1::SetCommonDialog(std::unique_ptr<CommonDialog> dialog) {
 
 Form2* Form1::PossibleForm() {
     if (form2_ == nullptr) {
-        form2_ = new Form2(*this);
+        form2_ = new Form2();
         PlaceBeside(form2_, this);
+        connect(form2_, &Form2::BoxClicked, this, &Form1::PossibleGrid_Click);
+        connect(form2_, &Form2::Dismissed, this, &Form1::Form2_Dismissed);
     }
     return form2_;
 }
