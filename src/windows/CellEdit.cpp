@@ -27,11 +27,14 @@ int ArrowNeighbour(int index, int key) {
     return x >= 0 && x < BoardSide && y >= 0 && y < BoardSide ? IndexOf(x, y) : -1;
 }
 
+QString CellName(int index) {
+    return QStringLiteral("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1);
+}
+
 CellEdit::CellEdit(int index, QWidget* parent) : FlatLineEdit(parent), index_(index) {
     setTextMargins(0, 0, 0, 0);
     setAlignment(Qt::AlignCenter);
-    setAccessibleName(
-        QStringLiteral("row %1, column %2").arg(RowOf(index) + 1).arg(ColumnOf(index) + 1));
+    setAccessibleName(CellName(index));
     ApplyColors();
 }
 

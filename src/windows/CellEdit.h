@@ -11,6 +11,10 @@ namespace tessra {
 // follows the same board.
 int ArrowNeighbour(int index, int key);
 
+// What a screen reader calls cell index, and its box in the possible-values
+// window: "row 1, column 1".
+QString CellName(int index);
+
 // One cell of the main board: a single-line text box that reports clicks,
 // hands arrow keys to the board, and keeps its colours as colour values.
 // Return presses the cell as a click does, so the keyboard alone can select

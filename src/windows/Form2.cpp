@@ -29,9 +29,8 @@ Form2::Form2() : QWidget(nullptr, Qt::Window) {
         box->setFont(font);
         box->setGeometry(TwipsRect(BoxLeft[static_cast<std::size_t>(ColumnOf(i))],
                                    BoxTop[static_cast<std::size_t>(RowOf(i))], 615, 495));
-        box->setAccessibleName(QStringLiteral("candidates of row %1, column %2")
-                                   .arg(RowOf(i) + 1)
-                                   .arg(ColumnOf(i) + 1));
+        // Named as its cell; the window's title says what the boxes show.
+        box->setAccessibleName(CellName(i));
         box->SetText(QStringLiteral("123456789"));
         connect(box, &ColorBox::Clicked, this, &Form2::BoxClicked);
         if (previous != nullptr) {

@@ -1,9 +1,11 @@
-// The keyboard alone.
+// The keyboard alone and a screen reader.
 
 #include "GuiFixture.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -138,6 +140,55 @@ TEST_F(AccessTest, AWholePuzzleWithColoursByTheKeyboardAlone) {
     ChooseFromMenu(form.get(), Qt::Key_L, {Qt::Key_H});
     ASSERT_NE(form->LoadedMessage(), nullptr);
     EXPECT_EQ(form->LoadedMessage()->Label1()->text(), "Correct Solution!");
+}
+
+TEST_F(AccessTest, ScreenReadersNameEveryControlAndCanPickAColour) {
+    TypeAtEnd(40, "5");
+    const auto describe = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget);
+    };
+    const QString press = QAccessibleActionInterface::pressAction();
+    const struct {
+        QWidget* widget;
+        QAccessible::Role role;
+        const char* name;
+        const char* value;
+        bool checked;
+        bool readOnly;
+        bool pressable;
+    } rows[] = {
+        {form->ColorSelect(0), QAccessible::RadioButton, "red, #FF0000", "", true, false, true},
+        {form->ColorSelect(15), QAccessible::RadioButton, "dark purple, #400040", "", false, false,
+         true},
+        {Cell(40), QAccessible::EditableText, "row 5, column 5", "5", false, false, false},
+        {Box(41), QAccessible::EditableText, "row 5, column 6", "1234.6789", false, true, true},
+    };
+    for (const auto& row : rows) {
+        QAccessibleInterface* view = describe(row.widget);
+        ASSERT_NE(view, nullptr) << row.name;
+        EXPECT_EQ(view->role(), row.role) << row.name;
+        EXPECT_EQ(view->text(QAccessible::Name), row.name);
+        EXPECT_EQ(view->text(QAccessible::Value), row.value) << row.name;
+        EXPECT_EQ(view->state().checked, row.checked) << row.name;
+        EXPECT_EQ(view->state().readOnly, row.readOnly) << row.name;
+        ASSERT_NE(view->actionInterface(), nullptr) << row.name;
+        EXPECT_EQ(view->actionInterface()->actionNames().contains(press), row.pressable)
+            << row.name;
+    }
+    QAccessibleTextInterface* boxText = describe(Box(41))->textInterface();
+    ASSERT_NE(boxText, nullptr) << "where screen readers read a text field";
+    EXPECT_EQ(boxText->text(0, boxText->characterCount()), "1234.6789");
+
+    // Pressed through the screen reader, a swatch is selected as by a click.
+    describe(form->ColorSelect(5))->actionInterface()->doAction(press);
+    EXPECT_EQ(form->SelectedColor, 0xFF0000U);
+    EXPECT_TRUE(describe(form->ColorSelect(5))->state().checked);
+    EXPECT_FALSE(describe(form->ColorSelect(0))->state().checked);
+    dialog->colorAnswers = {0x2080F0U};
+    QTest::mouseClick(form->Command1(), Qt::LeftButton);
+    EXPECT_EQ(describe(form->ColorSelect(5))->text(QAccessible::Name), "near orange, #F08020");
+    describe(Box(60))->actionInterface()->doAction(press);
+    EXPECT_EQ(form->CurrentIndex, 60);
 }
 
 } // namespace
