@@ -1,5 +1,8 @@
 #include "windows/ColorBox.h"
 
+#include "windows/ColorBoxAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,8 +10,19 @@
 
 namespace tessra {
 
+namespace {
+
+// Installs the screen-reader view before the first box is built, so no box
+// is ever described by the plain widget view, which Qt would keep.
+QWidget* WithAccessibleView(QWidget* parent) {
+    InstallColorBoxAccessible();
+    return parent;
+}
+
+} // namespace
+
 ColorBox::ColorBox(int index, Kind kind, QWidget* parent)
-    : QWidget(parent), index_(index), kind_(kind) {
+    : QWidget(WithAccessibleView(parent)), index_(index), kind_(kind) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (kind_ == Kind::Candidates) {
@@ -18,15 +32,29 @@ ColorBox::ColorBox(int index, Kind kind, QWidget* parent)
 
 void ColorBox::SetText(QLatin1StringView text) {
     if (text_ != text) {
+        // The old text is kept (shared) only for a listening screen reader,
+        // so that otherwise the assignment reuses the text's buffer.
+        const QString oldText = QAccessible::isActive() ? text_ : QString();
         text_ = text;
-        update();
+        TextChanged(oldText);
     }
 }
 
 void ColorBox::SetText(const QString& text) {
     if (text_ != text) {
+        const QString oldText = QAccessible::isActive() ? text_ : QString();
         text_ = text;
-        update();
+        TextChanged(oldText);
+    }
+}
+
+void ColorBox::TextChanged(const QString& oldText) {
+    update();
+    // 81 boxes change on every keystroke: only build the event, and with it
+    // the box's accessible object, when a screen reader is listening.
+    if (QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent event(this, 0, oldText, text_);
+        QAccessible::updateAccessibility(&event);
     }
 }
 
@@ -41,6 +69,22 @@ void ColorBox::SetBackColor(ColorValue color) {
     if (color != back_) {
         back_ = color;
         update();
+        if (kind_ == Kind::Swatch && QAccessible::isActive()) {
+            QAccessibleEvent event(this, QAccessible::NameChanged); // the name says the colour
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void ColorBox::SetChecked(bool checked) {
+    if (checked != checked_) {
+        checked_ = checked;
+        if (QAccessible::isActive()) {
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 
@@ -72,28 +116,30 @@ void ColorBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ColorBox::keyPressEvent(QKeyEvent* event) {
-    if (kind_ == Kind::Swatch) {
-        if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
-            event->key() == Qt::Key_Enter) {
-            emit Clicked(index_);
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Press(); // never typed into a box
+        return;
+    default:
+        break;
+    }
+    if (kind_ == Kind::Candidates) {
+        if (event->key() == Qt::Key_Backspace) {
+            if (!text_.isEmpty()) {
+                SetText(text_.left(text_.size() - 1));
+            }
             return;
         }
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (event->key() == Qt::Key_Backspace) {
-        if (!text_.isEmpty()) {
-            SetText(text_.left(text_.size() - 1));
+        const QString typed = event->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint() &&
+            (event->modifiers() & Qt::ControlModifier) == 0) {
+            SetText(text_ + typed);
+            return;
         }
-        return;
     }
-    const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() &&
-        (event->modifiers() & Qt::ControlModifier) == 0) {
-        SetText(text_ + typed);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event); // ignored, so Esc and the arrows reach the window
 }
 
 void ColorBox::focusInEvent(QFocusEvent* event) {

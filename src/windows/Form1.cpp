@@ -12,6 +12,7 @@
 #include "windows/Form2.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
+#include "windows/Palette.h"
 #include "windows/PictureBuffer.h"
 #include "windows/Placement.h"
 
@@ -33,12 +34,6 @@ constexpr std::array<int, 9> CellLeft = {120, 480, 840, 1320, 1680, 2040, 2520, 
 constexpr std::array<int, 9> CellTop = {360, 720, 1080, 1560, 1920, 2280, 2760, 3120, 3480};
 constexpr int CellWidth = 375;
 constexpr int CellHeight = 420;
-
-// The palette at start, as colour values 0x00BBGGRR.
-constexpr std::array<ColorValue, 16> StartPalette = {
-    0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF0000, 0xFF00FF, 0x0000C0,
-    0xFFFFFF, 0x808080, 0x000000, 0x004040, 0x004000, 0x404000, 0x400000, 0x400040,
-};
 
 QLabel* MakeLabel(const QString& text, QWidget* parent, const QRect& geometry) {
     auto* label = new QLabel(text, parent);
@@ -113,8 +108,8 @@ void Form1::BuildSidePanel(QWidget* client) {
     for (int k = 0; k < 16; ++k) {
         auto* swatch = new ColorBox(k, ColorBox::Kind::Swatch, client);
         swatch->setGeometry(TwipsRect(3960 + 240 * (k % 4), 2280 + 240 * (k / 4), 255, 285));
-        swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)]);
-        swatch->setAccessibleName(QStringLiteral("colour %1").arg(k + 1));
+        swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)].value);
+        swatch->SetChecked(k == ColorSelectIndex);
         connect(swatch, &ColorBox::Clicked, this, &Form1::ColorSelect_Click);
         colorSelect_[static_cast<std::size_t>(k)] = swatch;
     }
@@ -247,8 +242,10 @@ void Form1::SetCommonDialog(std::unique_ptr<CommonDialog> dialog) {
 
 Form2* Form1::PossibleForm() {
     if (form2_ == nullptr) {
-        form2_ = new Form2(*this);
+        form2_ = new Form2();
         PlaceBeside(form2_, this);
+        connect(form2_, &Form2::BoxClicked, this, &Form1::PossibleGrid_Click);
+        connect(form2_, &Form2::Dismissed, this, &Form1::Form2_Dismissed);
     }
     return form2_;
 }

@@ -135,6 +135,7 @@ class Form1 : public QMainWindow {
     void RefreshCandidates(int index);
     void ApplyEditAction(int index);
     void MoveFocusFrom(int index, int key);
+    void Form2_Dismissed();
     void ReportError(const QString& text);
     // Shows a file dialog with the filter and default extension; the chosen
     // path, or "" when the user cancelled.

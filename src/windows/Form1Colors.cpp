@@ -14,6 +14,10 @@ namespace tessra {
 void Form1::ColorSelect_Click(int index) {
     SelectedColor = ColorSelect(index)->BackColor();
     ColorSelectIndex = static_cast<std::int16_t>(index);
+    // Not drawn; a screen reader hears which colour is selected.
+    for (int k = 0; k < 16; ++k) {
+        ColorSelect(k)->SetChecked(k == index);
+    }
 }
 
 void Form1::Command1_Click() {

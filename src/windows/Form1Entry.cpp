@@ -105,28 +105,20 @@ void Form1::Extra_Click() {
     }
 }
 
+void Form1::Form2_Dismissed() {
+    // Back to the selected cell: the one a box last picked in "Possible
+    // Values", or else the one last clicked here, so choosing a box with
+    // Return and leaving with Esc lands on its cell, ready for a digit.
+    raise();
+    activateWindow();
+    Grid(CurrentIndex)->setFocus(Qt::OtherFocusReason);
+}
+
 void Form1::MoveFocusFrom(int index, int key) {
-    int x = ColumnOf(index);
-    int y = RowOf(index);
-    switch (key) {
-    case Qt::Key_Left:
-        --x;
-        break;
-    case Qt::Key_Right:
-        ++x;
-        break;
-    case Qt::Key_Up:
-        --y;
-        break;
-    case Qt::Key_Down:
-        ++y;
-        break;
-    default:
-        return;
-    }
-    if (x >= 0 && x < BoardSide && y >= 0 && y < BoardSide) {
+    const int next = ArrowNeighbour(index, key);
+    if (next >= 0) {
         // Not a tab or click: the cell gets the focus and nothing else.
-        Grid(IndexOf(x, y))->setFocus(Qt::OtherFocusReason);
+        Grid(next)->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -3,8 +3,10 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "windows/AppIcon.h"
+#include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
-#include "windows/Form1.h"
+
+#include <QKeyEvent>
 
 namespace tessra {
 
@@ -15,7 +17,7 @@ constexpr std::array<int, 9> BoxTop = {120, 600, 1080, 1680, 2160, 2640, 3240, 3
 
 } // namespace
 
-Form2::Form2(Form1& owner) : QWidget(nullptr, Qt::Window) {
+Form2::Form2() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Possible Values"));
     setWindowIcon(AppIcon());
@@ -27,17 +29,34 @@ Form2::Form2(Form1& owner) : QWidget(nullptr, Qt::Window) {
         box->setFont(font);
         box->setGeometry(TwipsRect(BoxLeft[static_cast<std::size_t>(ColumnOf(i))],
                                    BoxTop[static_cast<std::size_t>(RowOf(i))], 615, 495));
-        box->setAccessibleName(QStringLiteral("candidates of row %1, column %2")
-                                   .arg(RowOf(i) + 1)
-                                   .arg(ColumnOf(i) + 1));
+        // Named as its cell; the window's title says what the boxes show.
+        box->setAccessibleName(CellName(i));
         box->SetText(QStringLiteral("123456789"));
-        connect(box, &ColorBox::Clicked, &owner, &Form1::PossibleGrid_Click);
+        connect(box, &ColorBox::Clicked, this, &Form2::BoxClicked);
         if (previous != nullptr) {
             setTabOrder(previous, box);
         }
         previous = box;
         boxes_[static_cast<std::size_t>(i)] = box;
     }
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        emit Dismissed();
+        return;
+    }
+    // The arrow keys walk the boxes as they walk the cells of the board; the
+    // box shows the keyboard's focus frame as after a Tab.
+    if (const auto* box = qobject_cast<ColorBox*>(focusWidget())) {
+        const int next = ArrowNeighbour(box->Index(), event->key());
+        if (next >= 0) {
+            PossibleGrid(next)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace tessra

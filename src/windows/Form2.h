@@ -8,7 +8,6 @@
 namespace tessra {
 
 class ColorBox;
-class Form1;
 
 // The possible-values window: the candidate string of every cell, laid out
 // as a board of small boxes. It keeps no state: the main window writes its
@@ -16,9 +15,18 @@ class Form1;
 class Form2 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(Form1& owner);
+    Form2();
 
     ColorBox* PossibleGrid(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+
+  signals:
+    // A box was clicked, or pressed with Space or Return.
+    void BoxClicked(int index);
+    // The user left the window with Esc; it has closed.
+    void Dismissed();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::array<ColorBox*, CellCount> boxes_{};

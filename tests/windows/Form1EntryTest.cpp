@@ -226,11 +226,6 @@ TEST_F(GuiTest, ArrowKeysMoveToTheNeighbourAndStopAtTheEdge) {
     EXPECT_EQ(form->CurrentIndex, 40) << "moving the focus selects nothing";
 }
 
-TEST_F(GuiTest, CellsAreNamedForScreenReaders) {
-    EXPECT_EQ(Cell(0)->accessibleName(), "row 1, column 1");
-    EXPECT_EQ(Cell(17)->accessibleName(), "row 2, column 9");
-}
-
 TEST_F(GuiTest, CellColoursAreShown) {
     form->SetCellBackColor(0, 0x0000FF);
     form->SetCellForeColor(0, 0xFF0000);
