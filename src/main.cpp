@@ -1,14 +1,8 @@
-#include "windows/Form1.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessra"));
-    // One look on every desktop: the board is laid out to the pixel.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    tessra::Form1 window;
-    window.show();
-    return QApplication::exec();
+    return tessra::RunTessra();
 }
