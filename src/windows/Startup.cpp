@@ -85,7 +85,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 }
 
 void OpenAtStart(Form1& window, const QString& file) {
-    QTimer::singleShot(0, &window, [&window, file] { window.LoadPuzzleFile(file); });
+    // A zero timer fires once the event loop runs. It is the window's child,
+    // so it goes with the window if that closes first.
+    auto* timer = new QTimer(&window);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, &window, [&window, timer, file] {
+        timer->deleteLater();
+        window.LoadPuzzleFile(file);
+    });
+    timer->start(0);
 }
 
 int RunTessra() {
