@@ -1,8 +1,5 @@
 #include "windows/Startup.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    return tessra::RunTessra();
+    return tessra::RunTessra(argc, argv);
 }

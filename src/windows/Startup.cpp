@@ -17,8 +17,16 @@ namespace {
 // use it; 1 would look like a failure of the program itself.
 constexpr int UsageStatus = 2;
 
+const char* const ApplicationName = "Tessra";
+
 QString ProgramName(const QStringList& arguments) {
     return arguments.isEmpty() ? QStringLiteral("tessra") : QFileInfo(arguments[0]).fileName();
+}
+
+int Answer(const CommandLine& command) {
+    std::fputs(qPrintable(command.output), stdout);
+    std::fputs(qPrintable(command.errors), stderr);
+    return command.exitStatus.value_or(0);
 }
 
 CommandLine Refuse(const QString& program, const QString& usage, const QString& reason) {
@@ -32,7 +40,7 @@ CommandLine Refuse(const QString& program, const QString& usage, const QString& 
 } // namespace
 
 void SetUpApplication() {
-    QApplication::setApplicationName(QStringLiteral("Tessra"));
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TESSRA_VERSION));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
@@ -70,8 +78,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         command.exitStatus = 0;
-        command.output = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                       QCoreApplication::applicationVersion());
+        command.output = QStringLiteral("%1 %2\n").arg(QString::fromLatin1(ApplicationName),
+                                                       QStringLiteral(TESSRA_VERSION));
         return command;
     }
     const QStringList files = parser.positionalArguments();
@@ -96,13 +104,24 @@ void OpenAtStart(Form1& window, const QString& file) {
     timer->start(0);
 }
 
-int RunTessra() {
+int RunTessra(int& argc, char** argv) {
+    // --help and --version are answered before Qt opens the window system,
+    // so that they work in a terminal without a display too. Qt's own
+    // options (-platform, -style) make this first reading fail; the second,
+    // after QApplication has taken them out, decides then.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const CommandLine early = ParseCommandLine(arguments); early.exitStatus == 0) {
+        return Answer(early);
+    }
+
+    QApplication app(argc, argv);
     SetUpApplication();
     const CommandLine command = ParseCommandLine(QCoreApplication::arguments());
     if (command.exitStatus) {
-        std::fputs(qPrintable(command.output), stdout);
-        std::fputs(qPrintable(command.errors), stderr);
-        return *command.exitStatus;
+        return Answer(command);
     }
     Form1 window;
     window.show();

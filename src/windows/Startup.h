@@ -9,9 +9,9 @@ namespace tessra {
 class Form1;
 
 // What every Tessra process with windows sets up right after creating its
-// QApplication: the name and version (--version and the message boxes use
-// them) and the Fusion style, because the board is laid out to the pixel
-// and must look the same on every desktop.
+// QApplication: the application's name and version, and the Fusion style,
+// because the board is laid out to the pixel and must look the same on
+// every desktop.
 void SetUpApplication();
 
 // What the command line asks for.
@@ -26,16 +26,16 @@ struct CommandLine {
     std::optional<QString> file;
 };
 
-// Reads the arguments that QApplication left (it takes its own, such as
-// -platform or -style, out first): `tessra [FILE]`, --help, --version.
+// Reads `tessra [FILE]`, --help and --version. Qt's own options (-platform,
+// -style) are mistakes here: pass the arguments QApplication left.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Loads `file` into `window` exactly as "&Load" does, as soon as the event
 // loop runs: a message about a bad file then appears over the shown board.
 void OpenAtStart(Form1& window, const QString& file);
 
-// The whole program after the QApplication exists: set-up, command line,
-// main window, event loop. Returns the process's exit status.
-int RunTessra();
+// The whole program: command line, QApplication and set-up, main window,
+// event loop. Returns the process's exit status.
+int RunTessra(int& argc, char** argv);
 
 } // namespace tessra

@@ -14,33 +14,46 @@ namespace {
 
 // The built program, run as a user runs it from a terminal.
 TEST(CommandLineTest, AnswersWithoutAWindowAndRefusesMistakes) {
+    // "none" is no window system at all: help and version must not need one.
     struct Run {
         QStringList arguments;
+        const char* platform;
         int status;
         const char* output; // patterns the whole standard output
         const char* errors; // and the whole standard error must match
     };
     const Run runs[] = {
-        {{"--version"}, 0, R"(^Tessra \d+\.\d+\n$)", "^$"},
-        {{"-v"}, 0, R"(^Tessra \d+\.\d+\n$)", "^$"},
-        {{"--help"}, 0, R"(^Usage: tessra \[options\] \[FILE\]\n.*--version.*File > Load)", "^$"},
-        {{"-h", "puzzle.sav"}, 0, R"(^Usage: tessra )", "^$"},
+        {{"--version"}, "none", 0, R"(^Tessra \d+\.\d+\n$)", "^$"},
+        {{"-v"}, "none", 0, R"(^Tessra \d+\.\d+\n$)", "^$"},
+        {{"-platform", "offscreen", "--version"}, "none", 0, R"(^Tessra \d+\.\d+\n$)", "^$"},
+        {{"--help"},
+         "none",
+         0,
+         R"(^Usage: tessra \[options\] \[FILE\]\n.*--version.*File > Load)",
+         "^$"},
+        {{"-h", "puzzle.sav"}, "none", 0, R"(^Usage: tessra )", "^$"},
         {{"--frobnicate"},
+         "offscreen",
          2,
          "^$",
          R"(^tessra: Unknown option 'frobnicate'\.\nUsage: tessra \[options\] \[FILE\]\n)"
          R"(Try 'tessra --help' for more information\.\n$)"},
-        {{"one.sav", "two.sav"}, 2, "^$", R"(^tessra: Only one puzzle file can be opened\.\n)"},
+        {{"one.sav", "two.sav"},
+         "offscreen",
+         2,
+         "^$",
+         R"(^tessra: Only one puzzle file can be opened\.\n)"},
     };
     const QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
     for (const Run& run : runs) {
         SCOPED_TRACE(run.arguments.join(QLatin1Char(' ')).toStdString());
-        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(run.platform));
         // As in a desktop session: without a runtime directory Qt complains
         // on standard error.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcess process;
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TESSRA_PROGRAM), run.arguments);
         // A program that opened its window instead of answering would still
