@@ -12,6 +12,10 @@ packages=(
   fonts-liberation fontconfig
   clang libclang-rt-14-dev clang-tidy-14
   dpkg-dev desktop-file-utils appstream
+  # The install tests: Debian's package checker, and the desktop's file
+  # types as xdg-mime reads them through GIO (file managers) and through
+  # File::MimeInfo (no desktop).
+  lintian xdg-utils shared-mime-info libglib2.0-bin libfile-mimeinfo-perl
 )
 
 missing=()

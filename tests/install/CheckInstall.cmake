@@ -1,13 +1,17 @@
 # Installs the built program into a fresh staging directory and checks that
-# a desktop would find everything: the program, its launcher entry, its icons
-# and its software-centre description, each valid by freedesktop.org's own
-# validators and consistent with the others.
+# a desktop would find everything: the program, its launcher entry, its icons,
+# its software-centre description and its puzzle file type, each valid by
+# freedesktop.org's own validators and consistent with the others. When
+# xdg-mime is installed, a desktop using the staged files must know a saved
+# puzzle as a Tessra puzzle and open it in Tessra.
 #
 #   cmake -DBUILD_DIR=<build dir> -DSTAGING=<empty dir to fill>
 #         -DDESKTOP_FILE_VALIDATE=<path> -DAPPSTREAMCLI=<path>
-#         -P CheckInstall.cmake
+#         -DSAVED_PUZZLE=<a .sav file the program wrote>
+#         [-DXDG_MIME=<path> -DUPDATE_MIME_DATABASE=<path>
+#          -DUPDATE_DESKTOP_DATABASE=<path>] -P CheckInstall.cmake
 
-foreach(var BUILD_DIR STAGING)
+foreach(var BUILD_DIR STAGING SAVED_PUZZLE)
   if(NOT ${var})
     message(FATAL_ERROR "CheckInstall: ${var} is not set")
   endif()
@@ -35,13 +39,17 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${rc}):\n${out}")
 endif()
 
-set(binary "${STAGING}/bin/tessra")
+set(mime_type application/x-tessra-puzzle)
+set(binary "${STAGING}/games/tessra")
 set(desktop "${STAGING}/share/applications/${app_id}.desktop")
 set(metainfo "${STAGING}/share/metainfo/${app_id}.metainfo.xml")
 set(png "${STAGING}/share/icons/hicolor/32x32/apps/${app_id}.png")
 set(svg "${STAGING}/share/icons/hicolor/scalable/apps/${app_id}.svg")
-set(license "${STAGING}/share/doc/tessra/LICENSE")
-foreach(path binary desktop metainfo png svg license)
+set(mime_xml "${STAGING}/share/mime/packages/${app_id}.xml")
+set(copyright "${STAGING}/share/doc/tessra/copyright")
+file(GLOB manpage "${STAGING}/share/man/man6/tessra.6*")
+file(GLOB changelog "${STAGING}/share/doc/tessra/changelog*")
+foreach(path binary desktop metainfo png svg mime_xml copyright manpage changelog)
   if(NOT EXISTS "${${path}}")
     fail("not installed: ${${path}}")
   endif()
@@ -84,15 +92,21 @@ if(NOT svg_text MATCHES "<svg[^>]*viewBox=")
   fail("${svg} is not a scalable SVG picture (no <svg> element with a viewBox)")
 endif()
 
-# The desktop entry must name what was installed: the program to run and the
-# icon to show.
+# The desktop entry must name what was installed: the program to run, by
+# its full path and with the file to open, the icon to show and the file type
+# it opens.
 file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
 file(STRINGS "${desktop}" icon_line REGEX "^Icon=")
-if(NOT exec_line STREQUAL "Exec=tessra")
-  fail("${desktop}: \"${exec_line}\" does not start the installed tessra")
+file(STRINGS "${desktop}" mime_line REGEX "^MimeType=")
+if(NOT exec_line STREQUAL "Exec=${binary} %f")
+  fail("${desktop}: \"${exec_line}\" does not start ${binary} with a file")
 endif()
 if(NOT icon_line STREQUAL "Icon=${app_id}")
   fail("${desktop}: \"${icon_line}\" does not name the installed icon ${app_id}")
+endif()
+# (file(STRINGS) escapes the semicolon: a line is an element of a list.)
+if(NOT mime_line STREQUAL "MimeType=${mime_type}\\;")
+  fail("${desktop}: \"${mime_line}\" does not declare ${mime_type}")
 endif()
 
 # Any remark from the validators counts: a launcher entry that is merely
@@ -118,6 +132,70 @@ execute_process(
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(NOT rc EQUAL 0)
   fail("appstreamcli validate-tree ${STAGING} (${rc}):\n${out}")
+endif()
+
+# A desktop with the staged files: a puzzle the program saved is a Tessra
+# puzzle by its name and by its content alone, another program's .sav is
+# not, and Tessra is the program that opens Tessra puzzles. xdg-mime asks
+# GIO (the library of GNOME's and most other file managers) on GNOME, and
+# File::MimeInfo's mimetype elsewhere; each is tried when it is installed.
+if(XDG_MIME AND UPDATE_MIME_DATABASE AND UPDATE_DESKTOP_DATABASE)
+  foreach(step "${UPDATE_MIME_DATABASE};${STAGING}/share/mime"
+               "${UPDATE_DESKTOP_DATABASE};${STAGING}/share/applications")
+    execute_process(COMMAND ${step} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+      fail("${step} (${rc}):\n${out}")
+    endif()
+  endforeach()
+  set(files "${STAGING}/files")
+  file(MAKE_DIRECTORY "${files}/config" "${files}/data")
+  configure_file("${SAVED_PUZZLE}" "${files}/puzzle.sav" COPYONLY)
+  configure_file("${SAVED_PUZZLE}" "${files}/puzzle" COPYONLY)
+  # The start of a statistics program's data file.
+  file(WRITE "${files}/statistics.sav" "$FL2@(#) SPSS DATA FILE\n")
+  # Only the staged and the system's files count, not this user's settings
+  # nor the desktop the test happens to run in.
+  set(xdg_env XDG_DATA_DIRS=${STAGING}/share:/usr/share XDG_DATA_HOME=${files}/data
+      XDG_CONFIG_HOME=${files}/config XDG_CONFIG_DIRS=${files}/config GIO_USE_VFS=local
+      --unset=DESKTOP_SESSION --unset=KDE_FULL_SESSION --unset=GNOME_DESKTOP_SESSION_ID
+      --unset=MATE_DESKTOP_SESSION_ID --unset=DBUS_SESSION_BUS_ADDRESS)
+  set(desktops)
+  find_program(gio gio)
+  find_program(mimetype mimetype)
+  if(gio)
+    list(APPEND desktops XDG_CURRENT_DESKTOP=GNOME)
+  endif()
+  if(mimetype)
+    list(APPEND desktops --unset=XDG_CURRENT_DESKTOP)
+  endif()
+  foreach(desktop_env IN LISTS desktops)
+    foreach(row "puzzle.sav=${mime_type}" "puzzle=${mime_type}"
+                "statistics.sav=application/x-spss-sav")
+      string(REPLACE "=" ";" row "${row}")
+      list(GET row 0 name)
+      list(GET row 1 expected)
+      execute_process(
+        COMMAND "${CMAKE_COMMAND}" -E env ${xdg_env} ${desktop_env}
+                "${XDG_MIME}" query filetype "${files}/${name}"
+        RESULT_VARIABLE rc OUTPUT_VARIABLE type ERROR_VARIABLE out
+        OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(NOT type STREQUAL expected)
+        fail("xdg-mime query filetype ${name} (${desktop_env}): \"${type}\", not ${expected} (${rc}) ${out}")
+      endif()
+    endforeach()
+  endforeach()
+  execute_process(
+    COMMAND "${CMAKE_COMMAND}" -E env ${xdg_env} --unset=XDG_CURRENT_DESKTOP
+            "${XDG_MIME}" query default ${mime_type}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE app ERROR_VARIABLE out OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT app STREQUAL "${app_id}.desktop")
+    fail("xdg-mime query default ${mime_type}: \"${app}\", not ${app_id}.desktop (${rc}) ${out}")
+  endif()
+  if(NOT desktops)
+    message(STATUS "CheckInstall: neither gio nor mimetype is installed; file types not checked")
+  endif()
+else()
+  message(STATUS "CheckInstall: xdg-mime or a database tool is missing; file types not checked")
 endif()
 
 if(failure_count GREATER 0)

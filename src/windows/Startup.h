@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tessra {
+
+class Form1;
+
+// What every Tessra process with windows sets up right after creating its
+// QApplication: the application's name and version; the Fusion style,
+// because the board is laid out to the pixel and must look the same on
+// every desktop; and file size limits reported as write errors.
+void SetUpApplication();
+
+// What the command line asks for.
+struct CommandLine {
+    // Set when the program ends at once with this status, after printing
+    // `output` to standard output and `errors` to standard error: --help,
+    // --version, or a mistake on the command line.
+    std::optional<int> exitStatus;
+    QString output;
+    QString errors;
+    // The puzzle file to open once the main window is up.
+    std::optional<QString> file;
+};
+
+// Reads `tessra [FILE]`, --help and --version. Qt's own options (-platform,
+// -style) are mistakes here: pass the arguments QApplication left.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// Loads `file` into `window` exactly as "&Load" does, as soon as the event
+// loop runs: a message about a bad file then appears over the shown board.
+void OpenAtStart(Form1& window, const QString& file);
+
+// The whole program: command line, QApplication and set-up, main window,
+// event loop. Returns the process's exit status.
+int RunTessra(int& argc, char** argv);
+
+} // namespace tessra
