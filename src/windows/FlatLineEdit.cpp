@@ -1,5 +1,7 @@
 #include "windows/FlatLineEdit.h"
 
+#include "windows/FlatFrame.h"
+
 #include <QPainter>
 
 namespace tessra {
@@ -13,8 +15,10 @@ void FlatLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     // Neighbouring cells overlap so that their borders meet in one line.
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    DrawFlatFrame(painter, *this);
+    if (hasFocus()) {
+        DrawFocusMark(painter, *this);
+    }
 }
 
 } // namespace tessra
