@@ -48,7 +48,8 @@ void ColorBox::SetBackColor(ColorValue color) {
 
 void ColorBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(back_));
+    const QColor back = ToQColor(back_);
+    painter.fillRect(rect(), back);
     if (!text_.isEmpty()) {
         painter.setPen(ToQColor(fore_));
         painter.setFont(font());
@@ -58,7 +59,7 @@ void ColorBox::paintEvent(QPaintEvent* /*event*/) {
     }
     DrawFlatFrame(painter, *this);
     if (hasFocus() && keyboardFocus_) {
-        DrawFocusMark(painter, *this);
+        DrawFocusMark(painter, *this, back);
     }
 }
 

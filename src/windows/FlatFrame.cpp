@@ -23,6 +23,15 @@ int FrameWidth(const QPainter& painter) {
     return std::max(1, static_cast<int>(std::floor(Scale(painter) + 1e-6)));
 }
 
+// Relative luminance as contrast ratios are reckoned with, 0 to 1.
+double RelativeLuminance(const QColor& color) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
 // Paints in device pixels for as long as it lives.
 class DeviceSpace {
   public:
@@ -90,7 +99,7 @@ void DrawFlatFrame(QPainter& painter, const QWidget& box) {
     DeviceSpace(painter).Ring(device, QMargins(width, width, width, width), Qt::black);
 }
 
-void DrawFocusMark(QPainter& painter, const QWidget& box) {
+void DrawFocusMark(QPainter& painter, const QWidget& box, const QColor& background) {
     if (pictureDrawings > 0) {
         return;
     }
@@ -100,14 +109,15 @@ void DrawFocusMark(QPainter& painter, const QWidget& box) {
     // is the line there.
     const int frame = FrameWidth(painter);
     const auto inset = [frame](int edge, int shownEdge) { return edge == shownEdge ? frame : 0; };
-    const QRect inner = shown.adjusted(
-        inset(whole.left(), shown.left()), inset(whole.top(), shown.top()),
-        -inset(whole.right(), shown.right()), -inset(whole.bottom(), shown.bottom()));
-    const int ring = std::max(1, static_cast<int>(std::lround(Scale(painter))));
-    DeviceSpace device(painter);
-    device.Ring(inner, QMargins(ring, ring, ring, ring), Qt::white);
-    device.Ring(inner.adjusted(ring, ring, -ring, -ring), QMargins(ring, ring, ring, ring),
-                Qt::black);
+    const int gap = std::max(1, static_cast<int>(std::lround(Scale(painter))));
+    const int ring = std::max(2, static_cast<int>(std::lround(2 * Scale(painter))));
+    const QRect outer = shown.adjusted(
+        inset(whole.left(), shown.left()) + gap, inset(whole.top(), shown.top()) + gap,
+        -inset(whole.right(), shown.right()) - gap, -inset(whole.bottom(), shown.bottom()) - gap);
+    // Black or white, whichever contrasts more with the background: both
+    // contrast equally at a relative luminance of about 0.18.
+    const QColor mark = RelativeLuminance(background) > 0.18 ? Qt::black : Qt::white;
+    DeviceSpace(painter).Ring(outer, QMargins(ring, ring, ring, ring), mark);
 }
 
 PictureDrawing::PictureDrawing() {

@@ -25,11 +25,12 @@ QRect DevicePixels(const QPainter& painter, const QRectF& rect);
 // the outermost device pixels of the box.
 void DrawFlatFrame(QPainter& painter, const QWidget& box);
 
-// The focus mark: a white ring and a black ring just inside the frame, so
-// it reads on any background colour. Drawn within the part of the box that
-// later siblings (drawn over it) leave uncovered, and not while a picture
-// of the board is taken.
-void DrawFocusMark(QPainter& painter, const QWidget& box);
+// The focus mark: a ring two logical pixels wide, one pixel inside the
+// frame, in black on a light background and in white on a dark one, so it
+// stands out on whatever colour the user gave the box. Drawn within the
+// part of the box that later siblings (drawn over it) leave uncovered, and
+// not while a picture of the board is taken.
+void DrawFocusMark(QPainter& painter, const QWidget& box, const QColor& background);
 
 // While one of these lives, focus marks are left out: the board's picture
 // shows the cells as they are, not where the keyboard happens to be.

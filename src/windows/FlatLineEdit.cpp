@@ -1,5 +1,6 @@
 #include "windows/FlatLineEdit.h"
 
+#include "platform/ColorValue.h"
 #include "windows/FlatFrame.h"
 
 #include <QPainter>
@@ -9,6 +10,12 @@ namespace tessra {
 FlatLineEdit::FlatLineEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     setTextMargins(2, 0, 2, 0);
+    // The classic window colours, as the cells have: the black frame and
+    // the text read under a dark theme too.
+    QPalette classic = palette();
+    classic.setColor(QPalette::All, QPalette::Base, ToQColor(SystemWindowBackground));
+    classic.setColor(QPalette::All, QPalette::Text, ToQColor(SystemWindowText));
+    setPalette(classic);
 }
 
 void FlatLineEdit::paintEvent(QPaintEvent* event) {
@@ -17,7 +24,7 @@ void FlatLineEdit::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     DrawFlatFrame(painter, *this);
     if (hasFocus()) {
-        DrawFocusMark(painter, *this);
+        DrawFocusMark(painter, *this, palette().color(QPalette::Base));
     }
 }
 
