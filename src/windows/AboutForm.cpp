@@ -21,7 +21,7 @@ void FitFontToLabel(QLabel* label) {
     const QRect room = label->contentsRect();
     const auto fits = [&](const QFont& f) {
         const QRect needed = QFontMetrics(f).boundingRect(
-            room, Qt::TextWordWrap | label->alignment(), label->text());
+            room, static_cast<int>(label->alignment().toInt()) | Qt::TextWordWrap, label->text());
         return needed.width() <= room.width() && needed.height() <= room.height();
     };
     const bool inPoints = font.pointSizeF() > 0;
