@@ -95,18 +95,15 @@ std::string MissingEdges(const Shown& shown, const QWidget* box) {
     const int top = r.top(), left = r.left();
     const int bottom = r.bottom() + (r.bottom() != whole.bottom() ? 1 : 0);
     const int right = r.right() + (r.right() != whole.right() ? 1 : 0);
+    const std::pair<const char*, std::pair<QPoint, QPoint>> lines[] = {
+        {" top", {{left + 1, top}, {r.right() - 1, top}}},
+        {" bottom", {{left + 1, bottom}, {r.right() - 1, bottom}}},
+        {" left", {{left, top + 1}, {left, r.bottom() - 1}}},
+        {" right", {{right, top + 1}, {right, r.bottom() - 1}}},
+    };
     std::string missing;
-    if (!shown.BlackLine({left + 1, top}, {r.right() - 1, top})) {
-        missing += " top";
-    }
-    if (!shown.BlackLine({left + 1, bottom}, {r.right() - 1, bottom})) {
-        missing += " bottom";
-    }
-    if (!shown.BlackLine({left, top + 1}, {left, r.bottom() - 1})) {
-        missing += " left";
-    }
-    if (!shown.BlackLine({right, top + 1}, {right, r.bottom() - 1})) {
-        missing += " right";
+    for (const auto& [side, line] : lines) {
+        missing += shown.BlackLine(line.first, line.second) ? "" : side;
     }
     return missing;
 }
