@@ -14,6 +14,7 @@ using ColorValue = std::uint32_t;
 inline constexpr ColorValue SystemColorBit = 0x80000000U;
 inline constexpr ColorValue SystemWindowBackground = SystemColorBit | 5U;
 inline constexpr ColorValue SystemWindowText = SystemColorBit | 8U;
+inline constexpr ColorValue SystemButtonFace = SystemColorBit | 15U;
 
 constexpr bool IsSystemColor(ColorValue value) {
     return (value & SystemColorBit) != 0;

@@ -11,6 +11,32 @@
 
 namespace tessra {
 
+namespace {
+
+// The label keeps its size whatever the desktop's font. When the wrapped
+// text is taller or wider than the label in that font, the label's font
+// steps down until the whole notice shows.
+void FitFontToLabel(QLabel* label) {
+    QFont font = label->font();
+    const QRect room = label->contentsRect();
+    const auto fits = [&](const QFont& f) {
+        const QRect needed = QFontMetrics(f).boundingRect(
+            room, static_cast<int>(label->alignment().toInt()) | Qt::TextWordWrap, label->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    const bool inPoints = font.pointSizeF() > 0;
+    for (int step = 0; step < 40 && !fits(font); ++step) {
+        if (inPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        } else {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    label->setFont(font);
+}
+
+} // namespace
+
 AboutForm::AboutForm(QWidget* owner) : QDialog(owner) {
     MakeFixedDialog(this, QStringLiteral("About"), 3285, 1755);
 
@@ -21,6 +47,7 @@ AboutForm::AboutForm(QWidget* owner) : QDialog(owner) {
     label1_->setGeometry(TwipsRect(240, 120, 2055, 855));
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    FitFontToLabel(label1_);
 
     image1_ = new QLabel(this);
     image1_->setGeometry(TwipsRect(2640, 360, 480, 480));

@@ -1,6 +1,7 @@
 #include "windows/ColorBox.h"
 
 #include "windows/ColorBoxAccessible.h"
+#include "windows/FlatFrame.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -90,22 +91,18 @@ void ColorBox::SetChecked(bool checked) {
 
 void ColorBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QRect frame = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(rect(), ToQColor(back_));
-    const QColor fore = ToQColor(fore_);
+    const QColor back = ToQColor(back_);
+    painter.fillRect(rect(), back);
     if (!text_.isEmpty()) {
-        painter.setPen(fore);
+        painter.setPen(ToQColor(fore_));
         painter.setFont(font());
         QTextOption option(Qt::AlignLeft | Qt::AlignTop);
         option.setWrapMode(QTextOption::WrapAnywhere);
         painter.drawText(QRectF(rect().adjusted(2, 1, -2, -1)), text_, option);
     }
-    painter.setPen(Qt::black);
-    painter.drawRect(frame);
+    DrawFlatFrame(painter, *this);
     if (hasFocus() && keyboardFocus_) {
-        QPen pen(kind_ == Kind::Swatch ? QColor(Qt::black) : fore, 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.drawRect(frame.adjusted(2, 2, -2, -2));
+        DrawFocusMark(painter, *this, back);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "windows/FlatLineEdit.h"
 
+#include "platform/ColorValue.h"
+#include "windows/FlatFrame.h"
+
 #include <QPainter>
 
 namespace tessra {
@@ -7,14 +10,22 @@ namespace tessra {
 FlatLineEdit::FlatLineEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     setTextMargins(2, 0, 2, 0);
+    // The classic window colours, as the cells have: the black frame and
+    // the text read under a dark theme too.
+    QPalette classic = palette();
+    classic.setColor(QPalette::All, QPalette::Base, ToQColor(SystemWindowBackground));
+    classic.setColor(QPalette::All, QPalette::Text, ToQColor(SystemWindowText));
+    setPalette(classic);
 }
 
 void FlatLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     // Neighbouring cells overlap so that their borders meet in one line.
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    DrawFlatFrame(painter, *this);
+    if (hasFocus()) {
+        DrawFocusMark(painter, *this, palette().color(QPalette::Base));
+    }
 }
 
 } // namespace tessra

@@ -5,7 +5,8 @@
 namespace tessra {
 
 // A text box in the flat look of the main window: no bevel, a single-line
-// border in black.
+// border in black, black text on white unless told otherwise, and a mark
+// while it has the focus.
 class FlatLineEdit : public QLineEdit {
     Q_OBJECT
   public:

@@ -12,6 +12,12 @@ namespace tessra {
 
 Message::Message(QWidget* owner) : QDialog(owner) {
     MakeFixedDialog(this, QStringLiteral("Congratulations!"), 2610, 1695);
+    // The verdict's colours are fixed, black and a bright flash colour; the
+    // window behind them is drawn in the classic button face, as the other
+    // system colours are, so that the black phase reads under a dark theme.
+    QPalette classic = palette();
+    classic.setColor(QPalette::All, QPalette::Window, ToQColor(SystemButtonFace));
+    setPalette(classic);
 
     label1_ = new QLabel(QStringLiteral("Correct Solution!"), this);
     label1_->setGeometry(TwipsRect(120, 120, 2295, 855));

@@ -2,6 +2,7 @@
 
 #include "platform/ColorValue.h"
 #include "platform/Twips.h"
+#include "windows/FlatFrame.h"
 
 #include <QPainter>
 
@@ -12,7 +13,7 @@ PictureBuffer::PictureBuffer() : QWidget(nullptr, Qt::Window) {
     setWindowTitle(QStringLiteral("Picture Buffer"));
     setFixedSize(TwipsToPixels(3780), TwipsToPixels(3780));
     image_ = QImage(TwipsToPixels(3570), TwipsToPixels(3600), QImage::Format_RGB32);
-    image_.fill(ToQColor(SystemColorBit | 15U)); // button face, the buffer's background
+    image_.fill(ToQColor(SystemButtonFace));
 }
 
 void PictureBuffer::CopyBoard(QWidget* client, const QRect& boardArea) {
@@ -23,10 +24,11 @@ void PictureBuffer::CopyBoard(QWidget* client, const QRect& boardArea) {
     const QSize needed = (boardArea.size() * ratio).expandedTo(image_.size());
     if (image_.size() != needed || image_.devicePixelRatio() != ratio) {
         QImage larger(needed, QImage::Format_RGB32);
-        larger.fill(ToQColor(SystemColorBit | 15U));
+        larger.fill(ToQColor(SystemButtonFace));
         image_ = larger;
     }
     image_.setDevicePixelRatio(ratio);
+    const PictureDrawing picture; // the focus mark is not part of the board
     client->render(&image_, QPoint(0, 0), QRegion(boardArea));
 }
 

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace tessra {
 
@@ -54,16 +55,54 @@ void PlaceBeside(QWidget* window, const QWidget* owner) {
     }
     const QRect area = screen->availableGeometry();
     const QRect frame = owner->frameGeometry();
-    const QSize size = window->frameSize();
+    // A window that was never shown has no frame yet; it will get the same
+    // decorations as its owner.
+    QSize size = window->frameGeometry().size();
+    if (size == window->size()) {
+        const QRect inner = owner->geometry();
+        size =
+            size.grownBy(QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                                  frame.right() - inner.right(), frame.bottom() - inner.bottom()));
+    }
+    if (size.width() > area.width() || size.height() > area.height()) {
+        return; // larger than the screen: the window manager knows best
+    }
+    const auto clampX = [&](int x) {
+        return std::clamp(x, area.left(), area.right() + 1 - size.width());
+    };
+    const auto clampY = [&](int y) {
+        return std::clamp(y, area.top(), area.bottom() + 1 - size.height());
+    };
     constexpr int Gap = 8;
-    const QPoint right(frame.right() + Gap, frame.top());
-    const QPoint left(frame.left() - Gap - size.width(), frame.top());
-    for (const QPoint& at : {right, left}) {
+    const int rightOf = frame.right() + 1 + Gap;
+    const int leftOf = frame.left() - Gap - size.width();
+    const int below = frame.bottom() + 1 + Gap;
+    const int above = frame.top() - Gap - size.height();
+    // Beside the owner, top edges level, where the screen has room; then
+    // below or above it.
+    for (const QPoint& at :
+         {QPoint(rightOf, clampY(frame.top())), QPoint(leftOf, clampY(frame.top())),
+          QPoint(clampX(frame.left()), below), QPoint(clampX(frame.left()), above)}) {
         if (area.contains(QRect(at, size))) {
             window->move(at);
             return;
         }
     }
+    // No room anywhere: on the screen, covering as little of the owner as
+    // can be.
+    QPoint best;
+    qint64 leastCovered = -1;
+    for (const int x : {clampX(rightOf), clampX(leftOf)}) {
+        for (const int y : {area.top(), area.bottom() + 1 - size.height()}) {
+            const QRect covered = QRect(QPoint(x, y), size).intersected(frame);
+            const qint64 amount = qint64(covered.width()) * covered.height();
+            if (leastCovered < 0 || amount < leastCovered) {
+                leastCovered = amount;
+                best = QPoint(x, y);
+            }
+        }
+    }
+    window->move(best);
 }
 
 } // namespace tessra

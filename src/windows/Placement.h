@@ -15,9 +15,9 @@ void CentreByClientSize(QWidget* window, QSize client);
 // The same for a window whose client area is the whole window.
 void CentreByClientSize(QWidget* window);
 
-// Places a second top-level window beside an owner: to its right where the
-// screen has room, else to its left; otherwise it is left to the window
-// manager.
+// Places a second top-level window clear of its owner where the screen has
+// room: to its right, else to its left, else below or above it. Where there
+// is no such room, it goes where it covers the least of the owner.
 void PlaceBeside(QWidget* window, const QWidget* owner);
 
 // Sets up a modeless dialog with the fixed frame of the program's small

@@ -1,6 +1,8 @@
 // Makes the README's pictures: a puzzle in progress in the main window and
 // the possible-values window beside it. Writes main-window.png and
-// possible-values.png into the folder given as the first argument.
+// possible-values.png into the folder given as the first argument; at a
+// scale factor other than 1 (QT_SCALE_FACTOR) only the main window, as
+// main-window-<percent>.png, in device pixels.
 
 #include "platform/ProgramRandom.h"
 #include "windows/CellEdit.h"
@@ -42,10 +44,24 @@ int main(int argc, char* argv[]) {
             ++typed;
         }
     }
-    QTest::mouseClick(window.Grid(40), Qt::LeftButton);
     window.Extra_Click();
+    // Back to the main window once the other has come up, as a click on it
+    // would: the focused cell shows its focus mark.
+    if (!QTest::qWaitForWindowActive(window.LoadedPossibleForm())) {
+        std::fprintf(stderr, "Possible Values did not become active\n");
+    }
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        std::fprintf(stderr, "the main window did not become active\n");
+    }
+    QTest::mouseClick(window.Grid(40), Qt::LeftButton);
     QTest::qWait(200);
 
+    const qreal ratio = window.devicePixelRatioF();
+    if (ratio != 1.0) {
+        const QString name = QStringLiteral("main-window-%1.png").arg(qRound(ratio * 100));
+        return window.grab().save(out.filePath(name)) ? 0 : 1;
+    }
     const bool ok = window.grab().save(out.filePath(QStringLiteral("main-window.png"))) &&
                     window.LoadedPossibleForm()->grab().save(
                         out.filePath(QStringLiteral("possible-values.png")));

@@ -1,0 +1,339 @@
+// Every window as the screen shows it, at the scale factor and font DPI that
+// this run was started with (QT_SCALE_FACTOR, QT_FONT_DPI: CTest runs the
+// program once for each combination), in a light and a dark palette, with
+// the desktop font at Qt's default and at 12 pt. The checks read pixels in
+// device pixels, straight from the window's backing store.
+
+#include "GuiFixture.h"
+#include "windows/AboutForm.h"
+#include "windows/Generate.h"
+#include "windows/Message.h"
+#include "windows/PictureBuffer.h"
+
+#include <QBackingStore>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <cmath>
+
+namespace tessra {
+namespace {
+
+using test::GuiTest;
+
+// WCAG contrast ratio of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A window as the screen shows it.
+struct Shown {
+    explicit Shown(QWidget* w) : window(w->window()), ratio(window->devicePixelRatioF()) {
+        QCoreApplication::processEvents();
+        const auto* store = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
+        image = store != nullptr ? store->copy() : window->grab().toImage();
+    }
+
+    // The device pixels of a rectangle of a widget, rounded as a fill is.
+    QRect Device(const QWidget* w, const QRect& r) const {
+        const QPointF topLeft = QPointF(w->mapTo(window, r.topLeft())) * ratio;
+        const QPointF bottomRight =
+            QPointF(w->mapTo(window, r.bottomRight() + QPoint(1, 1))) * ratio;
+        return {topLeft.toPoint(), bottomRight.toPoint() - QPoint(1, 1)};
+    }
+    QColor At(int x, int y) const { return image.pixelColor(x, y); }
+    // Whether every pixel of the device line (a row or a column) is black.
+    bool BlackLine(QPoint from, QPoint to) const {
+        const QPoint step = from.y() == to.y() ? QPoint(1, 0) : QPoint(0, 1);
+        for (QPoint p = from; p != to + step; p += step) {
+            if (!image.rect().contains(p) || qGray(image.pixel(p)) > 32) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QWidget* window;
+    qreal ratio;
+    QImage image;
+};
+
+// The part of a box that shows: what no later sibling covers.
+QRect Uncovered(const QWidget* box) {
+    QRegion left(box->rect());
+    const QObjectList& siblings = box->parentWidget()->children();
+    for (auto i = siblings.indexOf(const_cast<QWidget*>(box)) + 1; i < siblings.size(); ++i) {
+        if (const auto* w = qobject_cast<const QWidget*>(siblings.at(i)); w && w->isVisible()) {
+            left -= w->geometry().translated(-box->pos());
+        }
+    }
+    QRect largest;
+    for (const QRect& r : left) {
+        largest = r.width() * r.height() > largest.width() * largest.height() ? r : largest;
+    }
+    return largest;
+}
+
+// The edges of a box that do not show as a black line on its outermost
+// device pixels (where a sibling covers an edge, the sibling's line there
+// counts): "" when all four show, so a sliver of fill outside the line or a
+// missing line both count.
+std::string MissingEdges(const Shown& shown, const QWidget* box) {
+    const QRect whole = shown.Device(box, box->rect());
+    const QRect r = shown.Device(box, Uncovered(box));
+    const int top = r.top(), left = r.left();
+    const int bottom = r.bottom() + (r.bottom() != whole.bottom() ? 1 : 0);
+    const int right = r.right() + (r.right() != whole.right() ? 1 : 0);
+    const std::pair<const char*, std::pair<QPoint, QPoint>> lines[] = {
+        {" top", {{left + 1, top}, {r.right() - 1, top}}},
+        {" bottom", {{left + 1, bottom}, {r.right() - 1, bottom}}},
+        {" left", {{left, top + 1}, {left, r.bottom() - 1}}},
+        {" right", {{right, top + 1}, {right, r.bottom() - 1}}},
+    };
+    std::string missing;
+    for (const auto& [side, line] : lines) {
+        missing += shown.BlackLine(line.first, line.second) ? "" : side;
+    }
+    return missing;
+}
+
+// Texts that need more room than their widget gives them.
+QStringList ClippedTexts(const QWidget* window) {
+    QStringList clipped;
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        QRect room;
+        QString text;
+        int flags = 0;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            room = label->contentsRect();
+            text = label->text();
+            flags =
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
+            room = w->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, w);
+            text = button->text();
+            flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            room = edit->rect().marginsRemoved(edit->textMargins());
+            text = edit->text();
+            flags = static_cast<int>(edit->alignment());
+        }
+        if (!w->isVisible() || text.isEmpty()) {
+            continue;
+        }
+        // The line boxes, less the room above and below the glyphs' ink.
+        const QFontMetrics metrics = w->fontMetrics();
+        const QRect ink = metrics.tightBoundingRect(text);
+        const QRect needed =
+            metrics.boundingRect(room, flags, text)
+                .adjusted(0, metrics.ascent() + ink.top(), 0, ink.bottom() + 1 - metrics.descent());
+        if (!room.contains(needed)) {
+            clipped << w->metaObject()->className() + QStringLiteral(" '%1'").arg(text);
+        }
+    }
+    return clipped;
+}
+
+QPalette DarkPalette() {
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, 0x353535},
+                                       {QPalette::Button, 0x353535},
+                                       {QPalette::Base, 0x2a2a2a},
+                                       {QPalette::WindowText, 0xffffff},
+                                       {QPalette::ButtonText, 0xffffff},
+                                       {QPalette::Text, 0xffffff}}) {
+        dark.setColor(role, QColor(QRgb(colour)));
+    }
+    return dark;
+}
+
+struct Look {
+    bool dark;
+    double desktopPoints; // 0: Qt's default font
+};
+
+void PrintTo(const Look& look, std::ostream* out) {
+    *out << (look.dark ? "dark" : "light") << ", desktop font " << look.desktopPoints;
+}
+
+class RenderTest : public GuiTest, public ::testing::WithParamInterface<Look> {
+  protected:
+    void SetUp() override {
+        desktopFont_ = QApplication::font();
+        QApplication::setPalette(GetParam().dark ? DarkPalette()
+                                                 : QApplication::style()->standardPalette());
+        if (GetParam().desktopPoints > 0) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(GetParam().desktopPoints);
+            QApplication::setFont(font);
+        }
+        GuiTest::SetUp();
+    }
+    void TearDown() override {
+        GuiTest::TearDown();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setFont(desktopFont_);
+    }
+
+  private:
+    QFont desktopFont_;
+};
+
+TEST_P(RenderTest, EveryBoxShowsItsFourEdges) {
+    ClickCell(40); // the focus mark stays inside the frame
+    Trigger("Extra");
+    const Shown board(form.get());
+    std::vector<const QWidget*> boxes = {form->CoordinateBox(), form->PossibleBox()};
+    for (int i = 0; i < CellCount; ++i) {
+        boxes.push_back(Cell(i));
+    }
+    for (int k = 0; k < 16; ++k) {
+        boxes.push_back(form->ColorSelect(k));
+    }
+    for (const QWidget* box : boxes) {
+        EXPECT_EQ(MissingEdges(board, box), "") << box->accessibleName().toStdString();
+    }
+    const Shown possible(form->LoadedPossibleForm());
+    for (int i = 0; i < CellCount; ++i) {
+        const ColorBox* box = form->LoadedPossibleForm()->PossibleGrid(i);
+        EXPECT_EQ(MissingEdges(possible, box), "") << box->accessibleName().toStdString();
+    }
+}
+
+TEST_P(RenderTest, NoTextIsClipped) {
+    Trigger("New");
+    Trigger("Check");
+    Trigger("About");
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             form.get(), form->LoadedGenerate(), form->LoadedMessage(), form->LoadedAboutForm()}) {
+        EXPECT_EQ(ClippedTexts(window).join(", ").toStdString(), "")
+            << window->windowTitle().toStdString();
+    }
+}
+
+TEST_P(RenderTest, VerdictReadsInItsBlackPhase) {
+    Trigger("Check");
+    Message* message = form->LoadedMessage();
+    ASSERT_EQ(message->LabelColor(), 0U);
+    const Shown shown(message);
+    const QRect label = shown.Device(message->Label1(), message->Label1()->rect());
+    const QColor background = shown.At(label.left(), label.top());
+    QColor text = background;
+    for (int y = label.top(); y <= label.bottom(); ++y) {
+        for (int x = label.left(); x <= label.right(); ++x) {
+            text = qGray(shown.image.pixel(x, y)) < qGray(text.rgb()) ? shown.At(x, y) : text;
+        }
+    }
+    EXPECT_GE(Contrast(text, background), 4.5) << background.name().toStdString();
+}
+
+// The focused cell carries a mark that contrasts with any background the
+// user can give it; the mark changes no colour and stays out of snapshots.
+TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
+    Trigger("Extra");
+    form->activateWindow(); // as the window manager does on a click
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const ColorValue back : {SystemWindowBackground, ColorValue{0}, ColorValue{0x808080},
+                                  ColorValue{0x00FFFF}, ColorValue{0xFF0000}}) {
+        form->SetCellBackColor(40, back);
+        ClickCell(39);
+        const Shown before(form.get());
+        ClickCell(40);
+        const Shown after(form.get());
+        const QRect r = after.Device(Cell(40), Uncovered(Cell(40)));
+        const int band = 4 * static_cast<int>(std::ceil(after.ratio));
+        const QColor backColor = ToQColor(back);
+        // Per side: a line within the band, inside the frame, that the focus
+        // changed and that stands out from the background.
+        const auto marked = [&](QPoint from, QPoint along, QPoint inwards, int length) {
+            for (int depth = 0; depth <= band; ++depth) {
+                bool line = true;
+                for (int s = 1; s < length - 1 && line; ++s) {
+                    const QPoint p = from + inwards * depth + along * s;
+                    line = before.image.pixel(p) != after.image.pixel(p) &&
+                           Contrast(after.At(p.x(), p.y()), backColor) >= 3.0;
+                }
+                if (line) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const int w = r.width() - 2 * band;
+        const int h = r.height() - 2 * band;
+        EXPECT_TRUE(marked(r.topLeft() + QPoint(band, 0), {1, 0}, {0, 1}, w)) << back;
+        EXPECT_TRUE(marked(r.bottomLeft() + QPoint(band, 0), {1, 0}, {0, -1}, w)) << back;
+        EXPECT_TRUE(marked(r.topLeft() + QPoint(0, band), {0, 1}, {1, 0}, h)) << back;
+        EXPECT_TRUE(marked(r.topRight() + QPoint(0, band), {0, 1}, {-1, 0}, h)) << back;
+        EXPECT_EQ(Cell(40)->BackColor(), back);
+        EXPECT_EQ(form->LoadedPossibleForm()->PossibleGrid(40)->BackColor(), back);
+    }
+    // A cancelled snapshot still draws the board into the buffer. Between
+    // the focus on cell 40 and on cell 41, only the text caret moves.
+    Trigger("SnapShot");
+    const QImage focusedOn40 = form->LoadedPictureBuffer()->Picture1();
+    ClickCell(41);
+    Trigger("SnapShot");
+    const QImage focusedOn41 = form->LoadedPictureBuffer()->Picture1();
+    const qreal ratio = focusedOn41.devicePixelRatio();
+    const auto caret = [&](int cell, int x) {
+        const double centre = (Cell(cell)->geometry().center().x() + 0.5 - Cell(0)->x()) * ratio;
+        return std::abs(x - centre) <= 2 * ratio + 1;
+    };
+    int otherwise = 0;
+    for (int y = 0; y < focusedOn41.height(); ++y) {
+        for (int x = 0; x < focusedOn41.width(); ++x) {
+            otherwise += focusedOn40.pixel(x, y) != focusedOn41.pixel(x, y) && !caret(40, x) &&
+                         !caret(41, x);
+        }
+    }
+    EXPECT_EQ(otherwise, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, RenderTest,
+                         ::testing::Values(Look{false, 0}, Look{true, 0}, Look{false, 12},
+                                           Look{true, 12}));
+
+// Wherever the user has moved the main window, "Possible Values" opens
+// beside it, clear of it and on the screen, as long as the screen has room.
+TEST_F(GuiTest, PossibleValuesOpensBesideTheMainWindow) {
+    const QRect screen = form->screen()->availableGeometry();
+    const QSize size = form->frameGeometry().size();
+    const int right = screen.right() + 1 - size.width();
+    const int bottom = screen.bottom() + 1 - size.height();
+    for (const QPoint at : {QPoint(right / 2, bottom / 2), QPoint(right, bottom / 2),
+                            QPoint(right, bottom), QPoint(0, bottom), QPoint(right / 2, bottom)}) {
+        if (QWidget* old = form->LoadedPossibleForm()) {
+            old->close();
+            ProcessDeletes();
+        }
+        form->move(at);
+        Trigger("Extra");
+        const QRect main = form->frameGeometry();
+        const QRect possible = form->LoadedPossibleForm()->frameGeometry();
+        EXPECT_TRUE(screen.contains(possible)) << at.x() << "," << at.y();
+        EXPECT_FALSE(possible.intersects(main)) << at.x() << "," << at.y();
+        // Beside: no farther from the main window than a small gap.
+        const QRect near = main.adjusted(-16, -16, 16, 16);
+        EXPECT_TRUE(near.intersects(possible)) << at.x() << "," << at.y();
+    }
+}
+
+} // namespace
+} // namespace tessra
