@@ -146,17 +146,23 @@ void Form1::BuildMenus() {
     addItem(file, "Exit", QStringLiteral("E&xit"), &QWidget::close);
 
     QMenu* edit = addMenu("Edit", QStringLiteral("&Edit"));
-    const std::array<std::pair<const char*, QString>, 5> editItems = {{
-        {"Off", QStringLiteral("&Off")},
-        {"ChangeFore", QStringLiteral("Change &ForeColor")},
-        {"ChangeBack", QStringLiteral("Change &BackColor")},
-        {"PaintFore", QStringLiteral("Paint Fo&reColor")},
-        {"PaintBack", QStringLiteral("Paint Ba&ckColor")},
+    struct EditItem {
+        const char* name;
+        QString caption;
+        ColorEditAction action;
+    };
+    const std::array<EditItem, 5> editItems = {{
+        {"Off", QStringLiteral("&Off"), ColorEditAction::Off},
+        {"ChangeFore", QStringLiteral("Change &ForeColor"), ColorEditAction::ChangeFore},
+        {"ChangeBack", QStringLiteral("Change &BackColor"), ColorEditAction::ChangeBack},
+        {"PaintFore", QStringLiteral("Paint Fo&reColor"), ColorEditAction::PaintFore},
+        {"PaintBack", QStringLiteral("Paint Ba&ckColor"), ColorEditAction::PaintBack},
     }};
-    for (int action = 0; action < 5; ++action) {
-        const auto& [name, caption] = editItems[static_cast<std::size_t>(action)];
-        QAction* item = addItem(edit, name, caption, [this, action] { EditMenu_Click(action); });
-        item->setCheckable(action != 0); // "&Off" never carries a mark
+    for (const EditItem& editItem : editItems) {
+        const ColorEditAction action = editItem.action;
+        QAction* item = addItem(edit, editItem.name, editItem.caption,
+                                [this, action] { EditMenu_Click(action); });
+        item->setCheckable(action != ColorEditAction::Off); // "&Off" never carries a mark
     }
 
     // "&Extra" and "A&bout" are items of the bar itself, without a menu.
@@ -197,7 +203,7 @@ void Form1::Form_Load() {
         Grid(i)->SetForeColor(0);
         FlagArray[static_cast<std::size_t>(i)] = CandidateString::All();
     }
-    EditAction = 0;
+    EditAction = ColorEditAction::Off;
     ProgramRandom::Instance().Seed(TimeOfDaySeed());
     GridChangeResponseFlag = true;
     RandomPuzzleGenerateFlag = false;

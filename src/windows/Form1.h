@@ -31,6 +31,16 @@ class Generate;
 class Message;
 class PictureBuffer;
 
+// What a click on a cell, in either window, does with SelectedColor; set by
+// the "&Edit" items.
+enum class ColorEditAction : std::int16_t {
+    Off = 0,
+    ChangeFore = 1, // the clicked cell's text colour
+    ChangeBack = 2, // the clicked cell's background colour
+    PaintFore = 3,  // the text colour of all 81 cells
+    PaintBack = 4,  // the background colour of all 81 cells
+};
+
 // The main window. It owns the whole state of the program - the board is
 // the text of its 81 cells - and offers every board operation; the other
 // windows only read and set its public variables and call its methods.
@@ -44,7 +54,7 @@ class Form1 : public QMainWindow {
     std::int16_t CurrentIndex = 0;
     ColorValue SelectedColor = 0;
     std::int16_t ColorSelectIndex = 0;
-    std::int16_t EditAction = 0;
+    ColorEditAction EditAction = ColorEditAction::Off;
     QString FileName;
     QString SnapShotFileName;
     bool GridChangeResponseFlag = false;
@@ -60,6 +70,9 @@ class Form1 : public QMainWindow {
     // Fills the board with a new puzzle that keeps cells2Keep (0..81) digits,
     // records its solution and marks the board as generated.
     void NewPuzzle(int cells2Keep);
+    // Empties every cell as if the user deleted each digit, and marks the
+    // board as not generated.
+    void ClearBoard();
     bool CheckPuzzle() const;
 
     // Cell colours, always the main cell first and then its box in the
@@ -82,9 +95,8 @@ class Form1 : public QMainWindow {
     void SnapShot_Click();
     void ColorSelect_Click(int index);
     void Command1_Click();
-    // The "&Edit" items: 0 "&Off", 1 change fore colour, 2 change back
-    // colour, 3 paint fore colour, 4 paint back colour.
-    void EditMenu_Click(int action);
+    // The five "&Edit" items.
+    void EditMenu_Click(ColorEditAction action);
 
     // Controls.
     CellEdit* Grid(int index) const { return grid_[static_cast<std::size_t>(index)]; }

@@ -31,37 +31,42 @@ void Form1::Command1_Click() {
     ColorSelect(ColorSelectIndex)->SetBackColor(SelectedColor);
 }
 
-void Form1::EditMenu_Click(int action) {
-    EditAction = static_cast<std::int16_t>(action);
-    const std::array<const char*, 4> marked = {"ChangeFore", "ChangeBack", "PaintFore",
-                                               "PaintBack"};
-    for (int k = 0; k < 4; ++k) {
-        MenuItem(marked[static_cast<std::size_t>(k)])->setChecked(action == k + 1);
+void Form1::EditMenu_Click(ColorEditAction action) {
+    EditAction = action;
+    // "&Off" carries no mark and clears the others.
+    const std::array<std::pair<const char*, ColorEditAction>, 4> marked = {{
+        {"ChangeFore", ColorEditAction::ChangeFore},
+        {"ChangeBack", ColorEditAction::ChangeBack},
+        {"PaintFore", ColorEditAction::PaintFore},
+        {"PaintBack", ColorEditAction::PaintBack},
+    }};
+    for (const auto& [name, itemAction] : marked) {
+        MenuItem(name)->setChecked(action == itemAction);
     }
-    if (action == 3 || action == 4) {
+    if (action == ColorEditAction::PaintFore || action == ColorEditAction::PaintBack) {
         ApplyEditAction(CurrentIndex);
     }
 }
 
 void Form1::ApplyEditAction(int index) {
     switch (EditAction) {
-    case 1:
+    case ColorEditAction::Off:
+        break;
+    case ColorEditAction::ChangeFore:
         SetCellForeColor(index, SelectedColor);
         break;
-    case 2:
+    case ColorEditAction::ChangeBack:
         SetCellBackColor(index, SelectedColor);
         break;
-    case 3:
+    case ColorEditAction::PaintFore:
         for (int i = 0; i < CellCount; ++i) {
             SetCellForeColor(i, SelectedColor);
         }
         break;
-    case 4:
+    case ColorEditAction::PaintBack:
         for (int i = 0; i < CellCount; ++i) {
             SetCellBackColor(i, SelectedColor);
         }
-        break;
-    default:
         break;
     }
 }

@@ -10,8 +10,7 @@
 #include "windows/Form1.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
-
-#include <QLabel>
+#include "windows/Placement.h"
 
 namespace tessra {
 
@@ -61,29 +60,30 @@ bool Form1::CheckPuzzle() const {
 }
 
 void Form1::New_Click() {
-    if (generate_ == nullptr) {
-        generate_ = new Generate(*this);
+    Generate* dialog = LoadWindow(generate_, [this] {
+        auto* loaded = new Generate(this);
+        connect(loaded, &Generate::ClearBoardChosen, this, &Form1::ClearBoard);
+        connect(loaded, &Generate::NewPuzzleChosen, this, &Form1::NewPuzzle);
+        return loaded;
+    });
+    ShowInFront(dialog);
+}
+
+void Form1::ClearBoard() {
+    // Written with change handling on: each emptied cell updates the
+    // candidates as a user's edit would. Colours and the recorded solution
+    // stay.
+    for (int i = 0; i < CellCount; ++i) {
+        Grid(i)->setText(QString());
     }
-    generate_->show();
-    generate_->raise();
-    generate_->activateWindow();
+    RandomPuzzleGenerateFlag = false;
 }
 
 void Form1::Check_Click() {
-    if (message_ == nullptr) {
-        message_ = new Message(this);
-    }
-    message_->show();
-    message_->raise();
-    if (CheckPuzzle()) {
-        message_->Label1()->setText(QStringLiteral("Correct Solution!"));
-        message_->setWindowTitle(QStringLiteral("Congratulations!"));
-        message_->FlashColor = 0xFFFF;
-    } else {
-        message_->Label1()->setText(QStringLiteral("Wrong Solution!"));
-        message_->setWindowTitle(QStringLiteral("Error!"));
-        message_->FlashColor = 0xFF;
-    }
+    Message* message = LoadWindow(message_, [this] { return new Message(this); });
+    // The verdict does not take the focus from the board.
+    ShowInFront(message, false);
+    message->ShowVerdict(CheckPuzzle());
 }
 
 void Form1::Reveal_Click() {
@@ -98,12 +98,7 @@ void Form1::Reveal_Click() {
 }
 
 void Form1::About_Click() {
-    if (aboutForm_ == nullptr) {
-        aboutForm_ = new AboutForm(this);
-    }
-    aboutForm_->show();
-    aboutForm_->raise();
-    aboutForm_->activateWindow();
+    ShowInFront(LoadWindow(aboutForm_, [this] { return new AboutForm(this); }));
 }
 
 } // namespace tessra

@@ -9,14 +9,30 @@ class QRadioButton;
 
 namespace tessra {
 
-class Form1;
-
-// The "New Puzzle" dialog: pick a level, then "Generate". It is discarded
-// after every use, so each opening starts with "Clear Board" selected.
+// The "New Puzzle" dialog: pick a level, then "Generate". It holds no board
+// state: it says what was chosen, and the main window acts on it. It is
+// discarded after every use, so each opening starts with "Clear Board"
+// selected.
 class Generate : public QDialog {
     Q_OBJECT
   public:
-    explicit Generate(Form1& owner);
+    // The levels, option n (1..6) being Levels[n - 1]. "Clear Board" empties
+    // the board; the others generate a puzzle that keeps cellsKept digits.
+    struct Level {
+        const char* caption;
+        int cellsKept;
+    };
+    static constexpr int ClearBoardLevel = 1;
+    static constexpr std::array<Level, 6> Levels = {{
+        {"Clear Board", 0},
+        {"Very Easy", 33},
+        {"Easy", 30},
+        {"Medium", 27},
+        {"Hard", 24},
+        {"Very Hard", 20},
+    }};
+
+    explicit Generate(QWidget* owner);
 
     std::int16_t PuzzleLevel = 0;
 
@@ -29,14 +45,16 @@ class Generate : public QDialog {
     void Command1_Click();
     void Command2_Click();
 
-    // Cells kept by each level 2..6 ("Very Easy" .. "Very Hard").
-    static int CellsToKeep(int level);
+  signals:
+    // "Generate" with "Clear Board" selected.
+    void ClearBoardChosen();
+    // "Generate" with one of the five puzzle levels selected.
+    void NewPuzzleChosen(int cells2Keep);
 
   private:
     void Form_Load();
 
-    Form1& owner_;
-    std::array<QRadioButton*, 6> options_{};
+    std::array<QRadioButton*, Levels.size()> options_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
 };

@@ -39,8 +39,20 @@ Message::Message(QWidget* owner) : QDialog(owner) {
 
 void Message::Form_Load() {
     CentreByClientSize(this);
-    SetLabelColor(0);
-    FlashColor = 0xFFFF;
+    SetLabelColor(Black);
+    FlashColor = CorrectFlashColor;
+}
+
+void Message::ShowVerdict(bool correct) {
+    if (correct) {
+        label1_->setText(QStringLiteral("Correct Solution!"));
+        setWindowTitle(QStringLiteral("Congratulations!"));
+        FlashColor = CorrectFlashColor;
+    } else {
+        label1_->setText(QStringLiteral("Wrong Solution!"));
+        setWindowTitle(QStringLiteral("Error!"));
+        FlashColor = WrongFlashColor;
+    }
 }
 
 void Message::SetLabelColor(ColorValue color) {
@@ -54,10 +66,10 @@ void Message::Timer1_Timer() {
     // Black, then the flash colour, then black again. A label still in the
     // colour of an earlier verdict goes back to black, so the next step
     // shows the new verdict's colour instead of staying stuck in the old.
-    if (labelColor_ == 0) {
+    if (labelColor_ == Black) {
         SetLabelColor(FlashColor);
     } else {
-        SetLabelColor(0);
+        SetLabelColor(Black);
     }
 }
 

@@ -17,7 +17,17 @@ class Message : public QDialog {
   public:
     explicit Message(QWidget* owner);
 
-    ColorValue FlashColor = 0xFFFF;
+    // The label's colours: black between flashes, yellow for a correct
+    // board and red for a wrong one.
+    static constexpr ColorValue Black = 0x000000;
+    static constexpr ColorValue CorrectFlashColor = 0x00FFFF;
+    static constexpr ColorValue WrongFlashColor = 0x0000FF;
+
+    ColorValue FlashColor = CorrectFlashColor;
+
+    // Shows a check's verdict: the label's text, the window's caption and
+    // the flash colour.
+    void ShowVerdict(bool correct);
 
     QLabel* Label1() const { return label1_; }
     QPushButton* Command1() const { return command1_; }

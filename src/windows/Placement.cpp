@@ -105,4 +105,12 @@ void PlaceBeside(QWidget* window, const QWidget* owner) {
     window->move(best);
 }
 
+void ShowInFront(QWidget* window, bool takeFocus) {
+    window->show();
+    window->raise();
+    if (takeFocus) {
+        window->activateWindow();
+    }
+}
+
 } // namespace tessra

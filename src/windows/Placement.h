@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSize>
 
 class QDialog;
@@ -24,5 +25,19 @@ void PlaceBeside(QWidget* window, const QWidget* owner);
 // windows: caption, icon, no minimise or maximise button, a client area of
 // the given size in twips, discarded when closed.
 void MakeFixedDialog(QDialog* dialog, const QString& caption, int widthTwips, int heightTwips);
+
+// A secondary window is loaded on first use and lives until it is closed;
+// slot follows it and is empty while it is not loaded. Loads it with make()
+// when it is not loaded, and gives it either way.
+template <class Window, class Make> Window* LoadWindow(QPointer<Window>& slot, Make make) {
+    if (slot == nullptr) {
+        slot = make();
+    }
+    return slot.data();
+}
+
+// Makes a modeless window visible and brings it to the front; with
+// takeFocus it also becomes the active window.
+void ShowInFront(QWidget* window, bool takeFocus = true);
 
 } // namespace tessra

@@ -49,7 +49,7 @@ TEST_F(ColorsTest, SwatchClickSelectsItsColourAndNothingElse) {
     ClickSwatch(6);
     EXPECT_EQ(form->SelectedColor, 0xFF00FFU);
     EXPECT_EQ(form->ColorSelectIndex, 6);
-    EXPECT_EQ(form->EditAction, 0);
+    EXPECT_EQ(form->EditAction, ColorEditAction::Off);
     EXPECT_EQ(form->LoadedPossibleForm(), nullptr) << "no cell changed colour";
     form->ColorSelect(11)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(form->ColorSelect(11), Qt::Key_Space);
@@ -90,7 +90,7 @@ TEST_F(ColorsTest, PaintItemsRepaintTheBoardAndFollowTheNextSwatch) {
 
     Trigger("Off");
     EXPECT_EQ(CheckedEditItems(), QStringList{});
-    EXPECT_EQ(form->EditAction, 0);
+    EXPECT_EQ(form->EditAction, ColorEditAction::Off);
     ClickSwatch(0);
     ClickCell(3);
     ExpectForeEverywhere(0xFFFFFF);

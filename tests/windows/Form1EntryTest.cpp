@@ -31,7 +31,7 @@ TEST_F(GuiTest, StartsWithAnEmptyBoardAndItsDesignTexts) {
     EXPECT_FALSE(form->RandomPuzzleGenerateFlag);
     EXPECT_EQ(form->FileName, "");
     EXPECT_EQ(form->SnapShotFileName, "default.bmp");
-    EXPECT_EQ(form->EditAction, 0);
+    EXPECT_EQ(form->EditAction, ColorEditAction::Off);
 }
 
 TEST_F(GuiTest, WindowIsFixedAndLaidOutInTwips) {

@@ -58,7 +58,7 @@ TEST_F(PossibleWindowTest, ExtraShowsCandidatesInTheCellColours) {
 }
 
 TEST_F(PossibleWindowTest, ClosingLosesTextsAndColoursUntilExtraCopiesThemBack) {
-    form->EditAction = 2;
+    form->EditAction = ColorEditAction::ChangeBack;
     form->SelectedColor = 0x00FF00;
     ClickCell(20); // colours cell 20 and its box in the still hidden window
     ASSERT_NE(form->LoadedPossibleForm(), nullptr);
@@ -72,7 +72,7 @@ TEST_F(PossibleWindowTest, ClosingLosesTextsAndColoursUntilExtraCopiesThemBack) 
     ProcessDeletes();
     EXPECT_EQ(form->LoadedPossibleForm(), nullptr);
 
-    form->EditAction = 0;
+    form->EditAction = ColorEditAction::Off;
     TypeAtEnd(0, "1"); // the next write loads it afresh, hidden
     ASSERT_NE(form->LoadedPossibleForm(), nullptr);
     EXPECT_FALSE(form->LoadedPossibleForm()->isVisible());
@@ -96,14 +96,14 @@ TEST_F(PossibleWindowTest, ClickOnABoxSelectsTheCellAndAppliesTheEditAction) {
     EXPECT_EQ(form->PossibleBox()->text(), possibleText);
     EXPECT_EQ(Box(60)->Text(), "123456789") << "the box's text is not touched";
 
-    form->EditAction = 1;
+    form->EditAction = ColorEditAction::ChangeFore;
     form->SelectedColor = 0x0000C0;
     QTest::mouseClick(Box(61), Qt::LeftButton);
     EXPECT_EQ(Cell(61)->ForeColor(), 0x0000C0U);
     EXPECT_EQ(Box(61)->ForeColor(), 0x0000C0U);
     EXPECT_EQ(Cell(62)->ForeColor(), 0U);
 
-    form->EditAction = 4;
+    form->EditAction = ColorEditAction::PaintBack;
     form->SelectedColor = 0xFFFF00;
     QTest::mouseClick(Box(5), Qt::LeftButton);
     for (int i = 0; i < CellCount; ++i) {
