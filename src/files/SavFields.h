@@ -59,9 +59,6 @@ class SavFieldReader {
     SavField NextNumber();
     SavField NextString();
 
-    // Line the reader stands on: where the next field would begin.
-    int Line() const { return line_; }
-
   private:
     bool AtEnd() const { return pos_ >= bytes_.size(); }
     bool AtLineEnd() const;

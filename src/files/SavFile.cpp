@@ -11,7 +11,7 @@ namespace {
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::size_t ZoneWidth = 14;
 
-std::int64_t SignedColor(std::uint32_t color) {
+std::int64_t SignedColor(ColorValue color) {
     return static_cast<std::int32_t>(color);
 }
 
@@ -50,7 +50,7 @@ std::string WriteSavFile(const SavedPuzzle& puzzle) {
     for (const SavedCell& cell : puzzle.cells) {
         AppendCell(out, cell);
     }
-    for (const std::uint32_t color : puzzle.palette) {
+    for (const ColorValue color : puzzle.palette) {
         AppendSavNumber(out, SignedColor(color));
         out += LineEnd;
     }
@@ -148,13 +148,13 @@ class Reader {
         return false;
     }
 
-    bool Color(FieldName name, std::uint32_t& color) {
+    bool Color(FieldName name, ColorValue& color) {
         std::int64_t value = 0;
         if (!Number(name, std::numeric_limits<std::int32_t>::min(),
                     std::numeric_limits<std::int32_t>::max(), value)) {
             return false;
         }
-        color = static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
+        color = static_cast<ColorValue>(static_cast<std::int32_t>(value));
         return true;
     }
 

@@ -2,6 +2,7 @@
 
 #include "board/CandidateString.h"
 #include "board/Cell.h"
+#include "board/ColorValue.h"
 
 #include <array>
 #include <cstddef>
@@ -12,12 +13,10 @@
 
 namespace tessra {
 
-// The whole working state of a puzzle as a .sav file carries it. Colours are
-// 0x00BBGGRR values; a set top bit marks a system colour (0x80000005 is the
-// window background).
+// The whole working state of a puzzle as a .sav file carries it.
 struct SavedCell {
-    std::uint32_t foreColor = 0;
-    std::uint32_t backColor = 0x80000005;
+    ColorValue foreColor = 0;
+    ColorValue backColor = SystemWindowBackground;
     CandidateString flags; // the cell's candidate string
     std::string text;      // cell text as stored in the file
     std::string solution;  // solution text as stored in the file
@@ -28,7 +27,7 @@ struct SavedCell {
 struct SavedPuzzle {
     bool randomPuzzleGenerateFlag = false;
     std::array<SavedCell, CellCount> cells;
-    std::array<std::uint32_t, 16> palette{};
+    std::array<ColorValue, PaletteSize> palette{};
 
     friend bool operator==(const SavedPuzzle&, const SavedPuzzle&) = default;
 };
@@ -68,7 +67,7 @@ std::string WriteSavFile(const SavedPuzzle& puzzle);
 // texts, so it loads as well.
 inline constexpr std::size_t MaxSavTextBytes = std::size_t{1024} * 1024;
 inline constexpr std::size_t MaxSavLayoutBytes =
-    std::size_t{5} + std::size_t{CellCount} * (37 + 3 * 2) + std::size_t{16} * 14;
+    std::size_t{5} + std::size_t{CellCount} * (37 + 3 * 2) + std::size_t{PaletteSize} * 14;
 inline constexpr std::size_t MaxSavFileSize = MaxSavTextBytes + MaxSavLayoutBytes;
 
 // Where and why a file could not be read. line is 1-based; 0 when the fault

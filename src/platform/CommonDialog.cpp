@@ -1,5 +1,7 @@
 #include "platform/CommonDialog.h"
 
+#include "platform/QtColor.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileIconProvider>

@@ -1,5 +1,7 @@
 #include "windows/CellEdit.h"
 
+#include "platform/QtColor.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/Cell.h"
-#include "platform/ColorValue.h"
+#include "board/ColorValue.h"
 #include "windows/FlatLineEdit.h"
 
 namespace tessra {
@@ -24,7 +24,6 @@ class CellEdit : public FlatLineEdit {
   public:
     CellEdit(int index, QWidget* parent);
 
-    int Index() const { return index_; }
     ColorValue ForeColor() const { return fore_; }
     ColorValue BackColor() const { return back_; }
     void SetForeColor(ColorValue color);

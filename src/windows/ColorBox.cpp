@@ -1,5 +1,6 @@
 #include "windows/ColorBox.h"
 
+#include "platform/QtColor.h"
 #include "windows/ColorBoxAccessible.h"
 #include "windows/FlatFrame.h"
 

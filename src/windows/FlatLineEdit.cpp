@@ -1,6 +1,6 @@
 #include "windows/FlatLineEdit.h"
 
-#include "platform/ColorValue.h"
+#include "platform/QtColor.h"
 #include "windows/FlatFrame.h"
 
 #include <QPainter>

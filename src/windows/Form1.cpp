@@ -105,7 +105,7 @@ void Form1::BuildSidePanel(QWidget* client) {
                                TwipsRect(3840, 1680, 1215, 360));
     possibleBox_->setAccessibleName(QStringLiteral("Possible"));
 
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < PaletteSize; ++k) {
         auto* swatch = new ColorBox(k, ColorBox::Kind::Swatch, client);
         swatch->setGeometry(TwipsRect(3960 + 240 * (k % 4), 2280 + 240 * (k / 4), 255, 285));
         swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)].value);
@@ -184,11 +184,13 @@ void Form1::BuildTabOrder() {
     }
     chain(coordinateBox_);
     chain(possibleBox_);
-    for (int k = 0; k < 12; ++k) {
-        chain(ColorSelect(k));
-    }
-    chain(command1_);
-    for (int k = 12; k < 16; ++k) {
+    // "Color Select" takes its turn after the first three rows of swatches,
+    // before the last row.
+    constexpr int SwatchesBeforeButton = 12;
+    for (int k = 0; k < PaletteSize; ++k) {
+        if (k == SwatchesBeforeButton) {
+            chain(command1_);
+        }
         chain(ColorSelect(k));
     }
 }
@@ -247,13 +249,13 @@ void Form1::SetCommonDialog(std::unique_ptr<CommonDialog> dialog) {
 }
 
 Form2* Form1::PossibleForm() {
-    if (form2_ == nullptr) {
-        form2_ = new Form2();
-        PlaceBeside(form2_, this);
-        connect(form2_, &Form2::BoxClicked, this, &Form1::PossibleGrid_Click);
-        connect(form2_, &Form2::Dismissed, this, &Form1::Form2_Dismissed);
-    }
-    return form2_;
+    return LoadWindow(form2_, [this] {
+        auto* loaded = new Form2();
+        PlaceBeside(loaded, this);
+        connect(loaded, &Form2::BoxClicked, this, &Form1::PossibleGrid_Click);
+        connect(loaded, &Form2::Dismissed, this, &Form1::Form2_Dismissed);
+        return loaded;
+    });
 }
 
 } // namespace tessra

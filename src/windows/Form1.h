@@ -1,9 +1,8 @@
 #pragma once
 
 #include "board/Cell.h"
+#include "board/ColorValue.h"
 #include "board/FlagGrid.h"
-#include "files/SavFile.h"
-#include "platform/ColorValue.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,6 +29,7 @@ class Form2;
 class Generate;
 class Message;
 class PictureBuffer;
+struct SavedPuzzle;
 
 // What a click on a cell, in either window, does with SelectedColor; set by
 // the "&Edit" items.
@@ -42,27 +42,37 @@ enum class ColorEditAction : std::int16_t {
 };
 
 // The main window. It owns the whole state of the program - the board is
-// the text of its 81 cells - and offers every board operation; the other
-// windows only read and set its public variables and call its methods.
+// the text of its 81 cells, and there is no other copy of it - and offers
+// every board operation. The other windows hold no board state: they emit
+// what the user did, and the main window, which connects them, acts on it.
 class Form1 : public QMainWindow {
     Q_OBJECT
   public:
     Form1();
     ~Form1() override;
 
-    // State the other windows read and set directly.
-    std::int16_t CurrentIndex = 0;
-    ColorValue SelectedColor = 0;
-    std::int16_t ColorSelectIndex = 0;
+    // --- The program's state --------------------------------------------
+
+    std::int16_t CurrentIndex = 0;     // the cell last clicked, 0..80
+    ColorValue SelectedColor = 0;      // what the edit actions paint with
+    std::int16_t ColorSelectIndex = 0; // the swatch last clicked, 0..15
     ColorEditAction EditAction = ColorEditAction::Off;
-    QString FileName;
-    QString SnapShotFileName;
+    QString FileName;         // the current puzzle file, "" when none
+    QString SnapShotFileName; // the last snapshot's path
+    // While false, changes of a cell's text go unhandled (the generator
+    // writes the board with it off).
     bool GridChangeResponseFlag = false;
+    // True while the board holds a generated puzzle whose solution is
+    // recorded.
     bool RandomPuzzleGenerateFlag = false;
 
-    // Board operations.
+    // --- Board operations -----------------------------------------------
+
+    // Rebuilds every candidate string from the board.
     void BoardScanSetFlags();
+    // Copies the candidate strings into the boxes of "Possible Values".
     void CopyFlags2PossibleGrid();
+    // The digits standing on the board, read from the cell texts.
     BoardDigits CurrentBoard() const;
     const FlagGrid& Flags() const { return FlagArray; }
     const std::array<std::string, CellCount>& Solution() const { return SolutionArray; }
@@ -80,62 +90,69 @@ class Form1 : public QMainWindow {
     void SetCellForeColor(int index, ColorValue color);
     void SetCellBackColor(int index, ColorValue color);
 
-    // Event handlers, public so the other windows can raise them.
+    // The state a puzzle file carries, as it stands now.
+    SavedPuzzle CurrentSavedPuzzle() const;
+    // Reads, checks and applies a puzzle file as "&Load" does; on any fault
+    // reports it and changes nothing. FileName is set only on success.
+    bool LoadPuzzleFile(const QString& path);
+
+    // --- Handlers: what the user's clicks, keys and menu items do ---------
+
     void Grid_Click(int index);
     void Grid_Change(int index);
     void PossibleGrid_Click(int index);
-    void Extra_Click();
+    void ColorSelect_Click(int index);
+    void Command1_Click();
     void New_Click();
+    void Save_Click();
+    void SaveAs_Click();
+    void SnapShot_Click();
+    void Load_Click();
+    // The five "&Edit" items.
+    void EditMenu_Click(ColorEditAction action);
+    void Extra_Click();
     void Check_Click();
     void Reveal_Click();
     void About_Click();
-    void Save_Click();
-    void SaveAs_Click();
-    void Load_Click();
-    void SnapShot_Click();
-    void ColorSelect_Click(int index);
-    void Command1_Click();
-    // The five "&Edit" items.
-    void EditMenu_Click(ColorEditAction action);
 
-    // Controls.
+    // --- Controls, by their designer names ------------------------------
+
+    // The board: cell index = row * 9 + column.
     CellEdit* Grid(int index) const { return grid_[static_cast<std::size_t>(index)]; }
+    // The box under "Selected:": the clicked cell's column and row.
     QLineEdit* CoordinateBox() const { return coordinateBox_; }
+    // The box under "Possible:": a cell's candidate string.
     QLineEdit* PossibleBox() const { return possibleBox_; }
+    // The palette's swatches, 0..15.
     ColorBox* ColorSelect(int index) const { return colorSelect_[static_cast<std::size_t>(index)]; }
+    // The "Color Select" button.
     QPushButton* Command1() const { return command1_; }
-
+    // A menu item by its control name ("New", "PaintFore", "Extra", ...).
     QAction* MenuItem(const char* name) const;
 
-    // The file and colour dialogs; tests put a scripted one in its place.
-    CommonDialog& CommonDialog1() { return *commonDialog_; }
-    void SetCommonDialog(std::unique_ptr<CommonDialog> dialog);
+    // --- Secondary windows ----------------------------------------------
 
-    // Secondary windows while they are open, otherwise nullptr.
+    // "Possible Values": loaded hidden on first use.
+    Form2* PossibleForm();
+    // Each window while it is loaded, otherwise nullptr.
+    Form2* LoadedPossibleForm() const;
     Generate* LoadedGenerate() const;
     Message* LoadedMessage() const;
     AboutForm* LoadedAboutForm() const;
     PictureBuffer* LoadedPictureBuffer() const;
 
-    // Where failures to read or write a file are reported; a message box
-    // unless a test puts something else in its place.
+    // --- Test seams -----------------------------------------------------
+
+    // Replaces the file and colour dialogs with a scripted stand-in.
+    void SetCommonDialog(std::unique_ptr<CommonDialog> dialog);
+    // Receives the file failures a message box would show.
     void SetErrorReporter(std::function<void(const QString&)> reporter);
-
-    // The state a puzzle file carries, as it stands now.
-    SavedPuzzle CurrentSavedPuzzle() const;
-    // Reads, checks and applies a puzzle file; on any fault reports it and
-    // changes nothing.
-    bool LoadPuzzleFile(const QString& path);
-
-    // The possible-values window: created hidden on first use.
-    Form2* PossibleForm();
-    // The possible-values window if it is loaded, otherwise nullptr.
-    Form2* LoadedPossibleForm() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Layout.
     void BuildBoard(QWidget* client);
     void BuildSidePanel(QWidget* client);
     void BuildMenus();
@@ -147,7 +164,10 @@ class Form1 : public QMainWindow {
     void RefreshCandidates(int index);
     void ApplyEditAction(int index);
     void MoveFocusFrom(int index, int key);
+    // Esc in "Possible Values" gives the board the focus back.
     void Form2_Dismissed();
+
+    // Files.
     void ReportError(const QString& text);
     // Shows a file dialog with the filter and default extension; the chosen
     // path, or "" when the user cancelled.
@@ -165,7 +185,7 @@ class Form1 : public QMainWindow {
     std::array<CellEdit*, CellCount> grid_{};
     QLineEdit* coordinateBox_ = nullptr;
     QLineEdit* possibleBox_ = nullptr;
-    std::array<ColorBox*, 16> colorSelect_{};
+    std::array<ColorBox*, PaletteSize> colorSelect_{};
     QPushButton* command1_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Generate> generate_;

@@ -15,7 +15,7 @@ void Form1::ColorSelect_Click(int index) {
     SelectedColor = ColorSelect(index)->BackColor();
     ColorSelectIndex = static_cast<std::int16_t>(index);
     // Not drawn; a screen reader hears which colour is selected.
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < PaletteSize; ++k) {
         ColorSelect(k)->SetChecked(k == index);
     }
 }

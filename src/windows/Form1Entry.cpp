@@ -7,6 +7,7 @@
 #include "windows/ColorBox.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
+#include "windows/Placement.h"
 
 #include <QLineEdit>
 
@@ -94,14 +95,13 @@ void Form1::PossibleGrid_Click(int index) {
 }
 
 void Form1::Extra_Click() {
-    Form2* form = PossibleForm();
-    form->show();
-    form->raise();
-    form->activateWindow();
+    ShowInFront(PossibleForm());
     CopyFlags2PossibleGrid();
+    // A window closed and loaded again has lost its colours: copy them back
+    // from the board.
     for (int i = 0; i < CellCount; ++i) {
-        form->PossibleGrid(i)->SetBackColor(Grid(i)->BackColor());
-        form->PossibleGrid(i)->SetForeColor(Grid(i)->ForeColor());
+        SetCellBackColor(i, Grid(i)->BackColor());
+        SetCellForeColor(i, Grid(i)->ForeColor());
     }
 }
 

@@ -8,8 +8,8 @@
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
 #include "windows/Form1.h"
-#include "windows/Form2.h"
 #include "windows/PictureBuffer.h"
+#include "windows/Placement.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -61,7 +61,7 @@ SavedPuzzle Form1::CurrentSavedPuzzle() const {
         cell.text = ToFileText(Grid(i)->text());
         cell.solution = SolutionArray[at];
     }
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < PaletteSize; ++k) {
         puzzle.palette[static_cast<std::size_t>(k)] = ColorSelect(k)->BackColor();
     }
     return puzzle;
@@ -164,21 +164,18 @@ std::optional<SavedPuzzle> Form1::ReadPuzzleFile(const QString& path) {
 
 void Form1::ApplySavedPuzzle(const SavedPuzzle& puzzle) {
     RandomPuzzleGenerateFlag = puzzle.randomPuzzleGenerateFlag;
-    Form2* possible = PossibleForm();
     for (int i = 0; i < CellCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         const SavedCell& cell = puzzle.cells[at];
         FlagArray[at] = cell.flags;
         SolutionArray[at] = cell.solution;
-        Grid(i)->SetForeColor(cell.foreColor);
-        Grid(i)->SetBackColor(cell.backColor);
+        SetCellForeColor(i, cell.foreColor);
+        SetCellBackColor(i, cell.backColor);
         // Through the ordinary change handling: the text is cleaned and the
         // candidates are rebuilt from the board, as when typed.
         Grid(i)->setText(FromFileText(cell.text));
-        possible->PossibleGrid(i)->SetForeColor(cell.foreColor);
-        possible->PossibleGrid(i)->SetBackColor(cell.backColor);
     }
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < PaletteSize; ++k) {
         ColorSelect(k)->SetBackColor(puzzle.palette[static_cast<std::size_t>(k)]);
     }
     CopyFlags2PossibleGrid();
@@ -191,17 +188,15 @@ PictureBuffer* Form1::LoadedPictureBuffer() const {
 void Form1::SnapShot_Click() {
     SnapShotFileName =
         AskForFile(&CommonDialog::ShowSave, QStringLiteral("*.bmp || *.*"), QStringLiteral(".bmp"));
-    if (pictureBuffer_ == nullptr) {
-        pictureBuffer_ = new PictureBuffer();
-    }
-    pictureBuffer_->CopyBoard(centralWidget(), TwipsRect(120, 360, 3495, 3540));
+    PictureBuffer* buffer = LoadWindow(pictureBuffer_, [] { return new PictureBuffer(); });
+    buffer->CopyBoard(centralWidget(), TwipsRect(120, 360, 3495, 3540));
     if (SnapShotFileName.isEmpty()) {
         return;
     }
     QByteArray bitmap;
-    QBuffer buffer(&bitmap);
-    buffer.open(QIODevice::WriteOnly);
-    QString failure = pictureBuffer_->Picture1().save(&buffer, "BMP")
+    QBuffer encoded(&bitmap);
+    encoded.open(QIODevice::WriteOnly);
+    QString failure = buffer->Picture1().save(&encoded, "BMP")
                           ? WriteWholeFile(SnapShotFileName, bitmap)
                           : QStringLiteral("The picture could not be encoded.");
     if (!failure.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "windows/Message.h"
 
 #include "platform/Fonts.h"
+#include "platform/QtColor.h"
 #include "platform/Twips.h"
 #include "windows/Placement.h"
 

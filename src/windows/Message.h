@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "board/ColorValue.h"
 
 #include <QDialog>
 

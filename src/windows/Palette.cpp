@@ -1,5 +1,7 @@
 #include "windows/Palette.h"
 
+#include "platform/QtColor.h"
+
 #include <algorithm>
 
 namespace tessra {

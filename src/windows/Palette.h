@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ColorValue.h"
+#include "board/ColorValue.h"
 
 #include <QString>
 #include <array>
@@ -13,7 +13,7 @@ struct NamedColor {
 };
 
 // The 16 swatches at start, by swatch index.
-inline constexpr std::array<NamedColor, 16> StartPalette = {{
+inline constexpr std::array<NamedColor, PaletteSize> StartPalette = {{
     {0x0000FF, "red"},
     {0x0080FF, "orange"},
     {0x00FFFF, "yellow"},

@@ -1,6 +1,6 @@
 #include "windows/PictureBuffer.h"
 
-#include "platform/ColorValue.h"
+#include "platform/QtColor.h"
 #include "platform/Twips.h"
 #include "windows/FlatFrame.h"
 

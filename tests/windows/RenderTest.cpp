@@ -5,6 +5,7 @@
 // device pixels, straight from the window's backing store.
 
 #include "GuiFixture.h"
+#include "platform/QtColor.h"
 #include "windows/AboutForm.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"

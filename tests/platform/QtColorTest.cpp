@@ -1,4 +1,4 @@
-#include "platform/ColorValue.h"
+#include "platform/QtColor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 namespace tessra {
@@ -20,12 +19,8 @@ constexpr bool IsSystemColor(ColorValue value) {
     return (value & SystemColorBit) != 0;
 }
 
-// System colours show as the classic fixed colours (window background white,
-// window text black, button face light grey, ...), so the board reads the
-// same under any desktop theme. An unknown system index shows black.
-QColor ToQColor(ColorValue value);
-
-// The 0x00BBGGRR value of an ordinary colour.
-ColorValue FromQColor(const QColor& color);
+// The palette beside the board has this many swatches, and a puzzle file
+// carries their colours.
+inline constexpr int PaletteSize = 16;
 
 } // namespace tessra
