@@ -15,10 +15,10 @@ class AboutForm : public QDialog {
   public:
     explicit AboutForm(QWidget* owner);
 
-    QLabel* Label1() const { return label1_; }
-    QLabel* Image1() const { return image1_; }
-    QPushButton* Command1() const { return command1_; }
-    QTimer* Timer1() const { return timer1_; }
+    QLabel* Label1() const { return label1_; }          // title, version, notice
+    QLabel* Image1() const { return image1_; }          // the program's icon
+    QPushButton* Command1() const { return command1_; } // "Okay"
+    QTimer* Timer1() const { return timer1_; }          // the caption's scroll
 
     // One scroll step; the timer calls it every 250 ms.
     void Timer1_Timer();

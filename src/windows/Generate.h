@@ -39,11 +39,11 @@ class Generate : public QDialog {
     QRadioButton* Option(int number) const {
         return options_[static_cast<std::size_t>(number - 1)];
     }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QPushButton* Command1() const { return command1_; } // "Generate"
+    QPushButton* Command2() const { return command2_; } // "Cancel"
 
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click(); // acts on the chosen level, then unloads
+    void Command2_Click(); // unloads, touching nothing
 
   signals:
     // "Generate" with "Clear Board" selected.

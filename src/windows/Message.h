@@ -29,9 +29,9 @@ class Message : public QDialog {
     // the flash colour.
     void ShowVerdict(bool correct);
 
-    QLabel* Label1() const { return label1_; }
-    QPushButton* Command1() const { return command1_; }
-    QTimer* Timer1() const { return timer1_; }
+    QLabel* Label1() const { return label1_; }          // the verdict
+    QPushButton* Command1() const { return command1_; } // "Okay"
+    QTimer* Timer1() const { return timer1_; }          // the flash, every 250 ms
     ColorValue LabelColor() const { return labelColor_; }
 
     // One flash step; the timer calls it every 250 ms.
