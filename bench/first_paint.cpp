@@ -2,10 +2,10 @@
 // painted itself once, prints the time from process start and exits.
 
 #include "windows/Form1.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
 
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tessra::SetUpApplication();
     FirstPaint probe(clock);
     tessra::Form1 window;
     window.centralWidget()->installEventFilter(&probe);

@@ -9,10 +9,10 @@
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/Generate.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -198,11 +198,9 @@ BENCHMARK(BM_StartToFirstPaint)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    tessra::PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tessra::SetUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -18,11 +18,11 @@
 #include "windows/Form1.h"
 #include "windows/Generate.h"
 #include "windows/Message.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
@@ -140,9 +140,7 @@ std::string RunCycle(Form1& form, long cycle, const QString& path, bool& reporte
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    tessra::PreferOffscreenPlatform();
     const long cycles = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1000;
     if (cycles <= 0) {
         std::fprintf(stderr, "usage: soak CYCLES\n");
@@ -150,7 +148,7 @@ int main(int argc, char** argv) {
     }
     qInstallMessageHandler(DropRaiseWarnings);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tessra::SetUpApplication();
 
     QTemporaryDir dir;
     if (!dir.isValid()) {

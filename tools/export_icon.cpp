@@ -1,35 +1,30 @@
-// Writes the program's own icon, as the windows draw it, to a PNG file so
-// that the installed icon is the very picture the running program shows.
+// Writes the program's own icon, as the windows draw it, to a PNG file of
+// the given size, so that the installed icons are the very picture the
+// running program shows.
 //
-//   tessra_export_icon OUTPUT.png
+//   tessra_export_icon SIZE OUTPUT.png
 //
-// Needs a Qt platform; the build runs it with QT_QPA_PLATFORM=offscreen.
+// Needs a Qt platform; the build runs it on the offscreen one.
 
 #include "windows/AppIcon.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QPixmap>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    tessra::PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tessra_export_icon OUTPUT.png\n");
+    const int size = argc == 3 ? std::atoi(argv[1]) : 0;
+    if (size <= 0) {
+        std::fprintf(stderr, "usage: tessra_export_icon SIZE OUTPUT.png\n");
         return 2;
     }
-    constexpr int Size = 32;
-    // The 32x32 member of the icon, not a scaled copy: a device pixel ratio
-    // other than 1 would make QIcon hand out a larger pixmap.
-    const QPixmap pixmap = tessra::AppIcon().pixmap(QSize(Size, Size), 1.0);
-    const QImage image = pixmap.toImage();
-    if (image.width() != Size || image.height() != Size) {
-        std::fprintf(stderr, "tessra_export_icon: the icon came out %dx%d, not %dx%d\n",
-                     image.width(), image.height(), Size, Size);
-        return 1;
-    }
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "tessra_export_icon: could not write %s\n", argv[1]);
+    const QImage image = tessra::DrawAppIcon(size).toImage();
+    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+        std::fprintf(stderr, "tessra_export_icon: could not write %s\n", argv[2]);
         return 1;
     }
     return 0;

@@ -6,9 +6,7 @@
 
 namespace tessra {
 
-namespace {
-
-QPixmap DrawIcon(int size) {
+QPixmap DrawAppIcon(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -43,13 +41,11 @@ QPixmap DrawIcon(int size) {
     return pixmap;
 }
 
-} // namespace
-
 QIcon AppIcon() {
     static const QIcon icon = [] {
         QIcon result;
-        result.addPixmap(DrawIcon(32));
-        result.addPixmap(DrawIcon(64));
+        result.addPixmap(DrawAppIcon(32));
+        result.addPixmap(DrawAppIcon(64));
         return result;
     }();
     return icon;

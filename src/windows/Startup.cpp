@@ -49,6 +49,12 @@ void SetUpApplication() {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
+void PreferOffscreenPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -14,6 +14,11 @@ class Form1;
 // every desktop; and file size limits reported as write errors.
 void SetUpApplication();
 
+// For the tests, benchmarks and tools that drive the windows without a
+// display: Qt's offscreen platform unless QT_QPA_PLATFORM names another.
+// Call before the QApplication exists.
+void PreferOffscreenPlatform();
+
 // What the command line asks for.
 struct CommandLine {
     // Set when the program ends at once with this status, after printing

@@ -1,17 +1,12 @@
-#include "platform/SafeFile.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // As the program does at start: a size limit fails a save, not the run.
-    tessra::IgnoreFileSizeLimitSignal();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    tessra::PreferOffscreenPlatform();
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tessra::SetUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -8,16 +8,16 @@
 #include "windows/CellEdit.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
+#include "windows/Startup.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QStyleFactory>
 #include <QTest>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    tessra::SetUpApplication();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     tessra::Form1 window;
