@@ -84,30 +84,30 @@ void SavFieldReader::FinishField() {
     }
 }
 
-SavField SavFieldReader::NextNumber() {
+bool SavFieldReader::StartField(SavField& field) {
     SkipBlanks();
-    SavField field;
     field.line = line_;
-    if (AtEnd()) {
-        field.kind = SavField::Kind::EndOfFile;
+    field.kind = AtEnd() ? SavField::Kind::EndOfFile : SavField::Kind::Present;
+    return !AtEnd();
+}
+
+SavField SavFieldReader::NextNumber() {
+    SavField field;
+    if (!StartField(field)) {
         return field;
     }
     const std::size_t start = pos_;
     while (!AtEnd() && !AtLineEnd() && bytes_[pos_] != ' ' && bytes_[pos_] != ',') {
         ++pos_;
     }
-    field.kind = SavField::Kind::Present;
     field.text = bytes_.substr(start, pos_ - start);
     FinishField();
     return field;
 }
 
 SavField SavFieldReader::NextString() {
-    SkipBlanks();
     SavField field;
-    field.line = line_;
-    if (AtEnd()) {
-        field.kind = SavField::Kind::EndOfFile;
+    if (!StartField(field)) {
         return field;
     }
     if (bytes_[pos_] == '"') {
@@ -134,7 +134,6 @@ SavField SavFieldReader::NextString() {
         }
         field.text = bytes_.substr(start, end - start);
     }
-    field.kind = SavField::Kind::Present;
     FinishField();
     return field;
 }

@@ -65,6 +65,9 @@ class SavFieldReader {
     void SkipBlanks();
     // Consumes one CR LF, CR or LF if the reader stands on one.
     bool ConsumeLineEnd();
+    // Skips the blanks before a field and notes its line; false, with the
+    // field marked as missing, at the end of the file.
+    bool StartField(SavField& field);
     void FinishField();
 
     std::string_view bytes_;

@@ -1,7 +1,5 @@
 #include "windows/CellEdit.h"
 
-#include "platform/QtColor.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -37,28 +35,21 @@ CellEdit::CellEdit(int index, QWidget* parent) : FlatLineEdit(parent), index_(in
     setTextMargins(0, 0, 0, 0);
     setAlignment(Qt::AlignCenter);
     setAccessibleName(CellName(index));
-    ApplyColors();
+    SetColors(fore_, back_);
 }
 
 void CellEdit::SetForeColor(ColorValue color) {
     if (color != fore_) {
         fore_ = color;
-        ApplyColors();
+        SetColors(fore_, back_);
     }
 }
 
 void CellEdit::SetBackColor(ColorValue color) {
     if (color != back_) {
         back_ = color;
-        ApplyColors();
+        SetColors(fore_, back_);
     }
-}
-
-void CellEdit::ApplyColors() {
-    QPalette p = palette();
-    p.setColor(QPalette::All, QPalette::Base, ToQColor(back_));
-    p.setColor(QPalette::All, QPalette::Text, ToQColor(fore_));
-    setPalette(p);
 }
 
 void CellEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -41,8 +41,6 @@ class CellEdit : public FlatLineEdit {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
-    void ApplyColors();
-
     int index_;
     ColorValue fore_ = 0;
     ColorValue back_ = SystemWindowBackground;

@@ -12,10 +12,16 @@ FlatLineEdit::FlatLineEdit(QWidget* parent) : QLineEdit(parent) {
     setTextMargins(2, 0, 2, 0);
     // The classic window colours, as the cells have: the black frame and
     // the text read under a dark theme too.
-    QPalette classic = palette();
-    classic.setColor(QPalette::All, QPalette::Base, ToQColor(SystemWindowBackground));
-    classic.setColor(QPalette::All, QPalette::Text, ToQColor(SystemWindowText));
-    setPalette(classic);
+    SetColors(SystemWindowText, SystemWindowBackground);
+}
+
+void FlatLineEdit::SetColors(ColorValue fore, ColorValue back) {
+    // Set for all colour groups: colours of the active group alone would
+    // vanish while the window is inactive.
+    QPalette p = palette();
+    p.setColor(QPalette::All, QPalette::Base, ToQColor(back));
+    p.setColor(QPalette::All, QPalette::Text, ToQColor(fore));
+    setPalette(p);
 }
 
 void FlatLineEdit::paintEvent(QPaintEvent* event) {

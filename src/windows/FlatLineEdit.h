@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/ColorValue.h"
+
 #include <QLineEdit>
 
 namespace tessra {
@@ -13,6 +15,8 @@ class FlatLineEdit : public QLineEdit {
     explicit FlatLineEdit(QWidget* parent);
 
   protected:
+    // Text and background, for every state of the window.
+    void SetColors(ColorValue fore, ColorValue back);
     void paintEvent(QPaintEvent* event) override;
 };
 
