@@ -56,8 +56,8 @@ class CandidateString {
   private:
     static constexpr std::uint16_t AllBits = 0x1FF;
     // Candidate counts of all 512 values: a table beats a population count
-    // on processors without the instruction, and the generator counts 81
-    // strings per placed digit.
+    // on processors without the instruction, and the generator counts the
+    // candidates of every open cell per placed digit.
     static constexpr std::array<std::uint8_t, 512> BitCounts = [] {
         std::array<std::uint8_t, 512> counts{};
         for (std::size_t bits = 0; bits < counts.size(); ++bits) {

@@ -14,8 +14,8 @@ using FlagGrid = std::array<CandidateString, CellCount>;
 // Coordinates are column x then row y, both 0..8; digits 1..9. Callers pass
 // values in range: an index outside the board is a programming error.
 
-// These run tens of thousands of times per generated puzzle, so they live
-// here where the compiler can inline them into the scan.
+// The single-flag operations of the grid. The board scan gives the result of
+// applying them cell by cell without calling them (see BoardScan.cpp).
 
 inline CandidateString& CellFlags(FlagGrid& grid, int x, int y) {
     return grid[static_cast<std::size_t>(IndexOf(x, y))];
