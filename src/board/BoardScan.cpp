@@ -13,22 +13,22 @@ using packed::Row;
 // holds the same digit: walk the board backwards, collecting what the later
 // cells hold.
 void ClearOverriddenCells(FlagGrid& flagArray, const BoardDigits& board) {
-    std::array<std::uint32_t, BoardSide> laterInRow{};
-    std::array<std::uint32_t, BoardSide> laterInColumn{};
-    std::array<std::uint32_t, BoardSide> laterInBlock{};
+    IndexedArray<std::uint32_t, BoardSide> laterInRow{};
+    IndexedArray<std::uint32_t, BoardSide> laterInColumn{};
+    IndexedArray<std::uint32_t, BoardSide> laterInBlock{};
     for (int visit = CellCount - 1; visit >= 0; --visit) {
         const int x = visit / BoardSide;
         const int y = visit % BoardSide;
         const int cell = IndexOf(x, y);
-        const std::uint32_t bit = packed::DigitBit[board[static_cast<std::size_t>(cell)]];
+        const std::uint32_t bit = packed::DigitBit[board[cell]];
         if (bit == 0) {
             continue;
         }
-        std::uint32_t& row = laterInRow[static_cast<std::size_t>(y)];
-        std::uint32_t& column = laterInColumn[static_cast<std::size_t>(x)];
-        std::uint32_t& block = laterInBlock[static_cast<std::size_t>(BlockOf(cell))];
+        std::uint32_t& row = laterInRow[y];
+        std::uint32_t& column = laterInColumn[x];
+        std::uint32_t& block = laterInBlock[BlockOf(cell)];
         if (((row | column | block) & bit) != 0) {
-            flagArray[static_cast<std::size_t>(cell)] = CandidateString::None();
+            flagArray[cell] = CandidateString::None();
         }
         row |= bit;
         column |= bit;
@@ -48,11 +48,11 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
     // Each row's own digits, read only where rowUsed is not 0. Three arrays
     // rather than one of rows: GCC merges the stores of a whole row into one
     // vector store built through the stack, which then stalls the reload.
-    std::array<std::uint64_t, BoardSide> ownLow;
-    std::array<std::uint64_t, BoardSide> ownHigh;
-    std::array<std::uint32_t, BoardSide> ownLast;
-    std::array<std::uint32_t, BoardSide> rowUsed{};
-    std::array<Row, 3> blockUsed; // each band's blocks, spread over their columns' lanes
+    IndexedArray<std::uint64_t, BoardSide> ownLow;
+    IndexedArray<std::uint64_t, BoardSide> ownHigh;
+    IndexedArray<std::uint32_t, BoardSide> ownLast;
+    IndexedArray<std::uint32_t, BoardSide> rowUsed{};
+    IndexedArray<Row, 3> blockUsed; // each band's blocks, spread over their columns' lanes
     Row columnUsed{};
     // One-bit masks sum to their OR only when no two are equal: comparing
     // the sum of all digit bits with the sums of the unit masks finds any
@@ -69,10 +69,10 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
             }
             const Row row = packed::PackRow(board, y);
             const std::uint32_t used = packed::OrOfLanes(row.low | row.high) | row.last;
-            ownLow[static_cast<std::size_t>(y)] = row.low;
-            ownHigh[static_cast<std::size_t>(y)] = row.high;
-            ownLast[static_cast<std::size_t>(y)] = row.last;
-            rowUsed[static_cast<std::size_t>(y)] = used;
+            ownLow[y] = row.low;
+            ownHigh[y] = row.high;
+            ownLast[y] = row.last;
+            rowUsed[y] = used;
             rowUsedSum += used;
             digitSum.low += row.low;
             digitSum.high += row.high;
@@ -82,7 +82,7 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
             bandUsed.last |= row.last;
         }
         if ((bandUsed.low | bandUsed.high | bandUsed.last) == 0) {
-            blockUsed[static_cast<std::size_t>(band)] = Row{};
+            blockUsed[band] = Row{};
             continue;
         }
         columnUsed.low |= bandUsed.low;
@@ -91,7 +91,7 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
         const auto blocks = packed::BandBlocks(bandUsed);
         blockUsedSum += blocks[0] + blocks[1] + blocks[2];
         // Block 0 covers columns 0-2, block 1 columns 3-5, block 2 columns 6-8.
-        blockUsed[static_cast<std::size_t>(band)] = {
+        blockUsed[band] = {
             blocks[0] * 0x0000'0001'0001'0001ULL | std::uint64_t{blocks[1]} << 48,
             blocks[1] * 0x0000'0000'0001'0001ULL | blocks[2] * 0x0001'0001'0000'0000ULL, blocks[2]};
     }
@@ -105,13 +105,13 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
 
     for (int band = 0; band < 3; ++band) {
         // What an open cell of a digit-free row of this band keeps.
-        const Row& block = blockUsed[static_cast<std::size_t>(band)];
+        const Row& block = blockUsed[band];
         const Row open = {packed::AllDigitLanes ^ (columnUsed.low | block.low),
                           packed::AllDigitLanes ^ (columnUsed.high | block.high),
                           packed::AllDigits ^ (columnUsed.last | block.last)};
         for (int y = band * 3; y < band * 3 + 3; ++y) {
-            CandidateString* out = &flagArray[static_cast<std::size_t>(IndexOf(0, y))];
-            const std::uint32_t used = rowUsed[static_cast<std::size_t>(y)];
+            CandidateString* out = &flagArray[IndexOf(0, y)];
+            const std::uint32_t used = rowUsed[y];
             if (used == 0) {
                 packed::StoreLanes(out, open.low);
                 packed::StoreLanes(out + 4, open.high);
@@ -123,11 +123,10 @@ void BoardScanSetFlags(FlagGrid& flagArray, const BoardDigits& board) {
             const auto cells = [usedLanes](std::uint64_t openCells, std::uint64_t own) {
                 return (openCells & ~(usedLanes | packed::OccupiedLanes(own))) | own;
             };
-            const auto at = static_cast<std::size_t>(y);
-            packed::StoreLanes(out, cells(open.low, ownLow[at]));
-            packed::StoreLanes(out + 4, cells(open.high, ownHigh[at]));
-            out[8] = CandidateString::FromMask(
-                static_cast<std::uint16_t>(cells(open.last, ownLast[at])));
+            packed::StoreLanes(out, cells(open.low, ownLow[y]));
+            packed::StoreLanes(out + 4, cells(open.high, ownHigh[y]));
+            out[8] =
+                CandidateString::FromMask(static_cast<std::uint16_t>(cells(open.last, ownLast[y])));
         }
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "board/IndexedArray.h"
+
 #include <cstdint>
 
 namespace tessra {
@@ -20,19 +21,32 @@ constexpr int IndexOf(int x, int y) {
     return y * BoardSide + x;
 }
 
-// Index of the top-left cell of the 3x3 block that holds cell (x, y).
+// The 3x3 blocks. The block of cell (x, y) has its top-left cell at
+// (x - x mod 3, y - y mod 3); blocks are numbered 0..8 left to right within
+// a band of three rows, bands from the top.
+inline constexpr int BlockSide = 3;
+
 constexpr int BlockOriginOf(int x, int y) {
-    return IndexOf(x - x % 3, y - y % 3);
+    return IndexOf(x - x % BlockSide, y - y % BlockSide);
+}
+constexpr int BlockOriginOf(int index) {
+    return BlockOriginOf(ColumnOf(index), RowOf(index));
+}
+constexpr int BlockOf(int index) {
+    return RowOf(index) / BlockSide * BlockSide + ColumnOf(index) / BlockSide;
 }
 
-// Which of the nine 3x3 blocks holds the cell: 0..8, left to right within
-// a band of three rows, bands from the top.
-constexpr int BlockOf(int index) {
-    return RowOf(index) / 3 * 3 + ColumnOf(index) / 3;
+// Only the values 1..9 place a digit on the board; every other cell value
+// (0, or anything a file or a paste brought) leaves the cell open.
+constexpr bool IsPlacedDigit(int value) {
+    return value >= 1 && value <= 9;
 }
+
+// One element per cell, indexed by the cell index.
+template <class T> using CellArray = IndexedArray<T, CellCount>;
 
 // The digits standing on the board, by cell index: 1..9 for a placed digit,
 // 0 for an open cell.
-using BoardDigits = std::array<std::uint8_t, CellCount>;
+using BoardDigits = CellArray<std::uint8_t>;
 
 } // namespace tessra

@@ -1,5 +1,7 @@
 #include "board/CellValue.h"
 
+#include "board/Cell.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -60,10 +62,10 @@ int CellDigit(std::string_view text) {
         return 0;
     }
     const double rounded = RoundHalfToEven(value);
-    if (rounded < 1 || rounded > 9) {
-        return 0;
-    }
-    return static_cast<int>(rounded);
+    // Tested as a double first: a value beyond int is no digit either, and
+    // converting it would be undefined.
+    const int whole = rounded >= 0 && rounded <= 9 ? static_cast<int>(rounded) : 0;
+    return IsPlacedDigit(whole) ? whole : 0;
 }
 
 } // namespace tessra

@@ -9,7 +9,7 @@ namespace tessra {
 
 // The candidate flag grid: one candidate string per cell, by cell index.
 // A new grid holds "123456789" everywhere.
-using FlagGrid = std::array<CandidateString, CellCount>;
+using FlagGrid = CellArray<CandidateString>;
 
 // Coordinates are column x then row y, both 0..8; digits 1..9. Callers pass
 // values in range: an index outside the board is a programming error.
@@ -18,11 +18,11 @@ using FlagGrid = std::array<CandidateString, CellCount>;
 // applying them cell by cell without calling them (see BoardScan.cpp).
 
 inline CandidateString& CellFlags(FlagGrid& grid, int x, int y) {
-    return grid[static_cast<std::size_t>(IndexOf(x, y))];
+    return grid[IndexOf(x, y)];
 }
 
 inline bool GetFlagGrid(const FlagGrid& flagArray, int x, int y, int digit) {
-    return flagArray[static_cast<std::size_t>(IndexOf(x, y))].Has(digit);
+    return flagArray[IndexOf(x, y)].Has(digit);
 }
 
 inline void SetFlagGrid(FlagGrid& flagArray, int x, int y, int digit, bool value) {
@@ -43,10 +43,11 @@ inline void SetGridFlagCol(FlagGrid& theFlagGrid, int x, int digit, bool value) 
 
 // Every cell of the 3x3 block that holds (x, y).
 inline void SetGridFlag3x3(FlagGrid& theFlagGrid, int x, int y, int digit, bool value) {
-    const int bx = x - x % 3;
-    const int by = y - y % 3;
-    for (int cx = bx; cx < bx + 3; ++cx) {
-        for (int cy = by; cy < by + 3; ++cy) {
+    const int origin = BlockOriginOf(x, y);
+    const int bx = ColumnOf(origin);
+    const int by = RowOf(origin);
+    for (int cx = bx; cx < bx + BlockSide; ++cx) {
+        for (int cy = by; cy < by + BlockSide; ++cy) {
             SetFlagGrid(theFlagGrid, cx, cy, digit, value);
         }
     }

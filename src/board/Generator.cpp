@@ -12,14 +12,10 @@ namespace tessra {
 
 namespace {
 
-constexpr std::size_t At(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 BoardDigits BoardWithTopRow(const TopRow& topRow) {
     BoardDigits board{};
     for (int x = 0; x < BoardSide; ++x) {
-        board[At(x)] = topRow[At(x)];
+        board[x] = topRow[x];
     }
     return board;
 }
@@ -27,15 +23,14 @@ BoardDigits BoardWithTopRow(const TopRow& topRow) {
 } // namespace
 
 void CountPossibleDigits3x3Block(const FlagGrid& flags, NineFlags& nineFlags, int flagIndex) {
-    const int column = flagIndex % 9;
-    const int row = (flagIndex - column) / 9;
-    const int topLeft = (row - row % 3) * 9 + (column - column % 3);
+    const int topLeft = BlockOriginOf(flagIndex);
     nineFlags.fill(0);
-    for (int s = topLeft; s <= topLeft + 18; s += 9) {
-        for (int c = s; c < s + 3; ++c) {
+    for (int row = 0; row < BlockSide; ++row) {
+        for (int column = 0; column < BlockSide; ++column) {
+            const CandidateString cell = flags[topLeft + IndexOf(column, row)];
             for (int d = 1; d <= 9; ++d) {
-                if (flags[At(c)].Has(d)) {
-                    ++nineFlags[At(d)];
+                if (cell.Has(d)) {
+                    ++nineFlags[d];
                 }
             }
         }
@@ -48,10 +43,10 @@ TopRow DrawTopRow(RandomSource& random) {
     TopRow topRow{};
     for (int k = 0; k < BoardSide; ++k) {
         BoardScanSetFlags(flags, board);
-        const std::string digit = Random1to9Str(flags[At(k)].ToString(), random);
+        const std::string digit = Random1to9Str(flags[k].ToString(), random);
         // The row never runs out of digits, so a digit always comes back.
-        board[At(k)] = static_cast<std::uint8_t>(digit.empty() ? 0 : digit[0] - '0');
-        topRow[At(k)] = board[At(k)];
+        board[k] = static_cast<std::uint8_t>(digit.empty() ? 0 : digit[0] - '0');
+        topRow[k] = board[k];
     }
     return topRow;
 }
@@ -67,12 +62,11 @@ struct CellUnits {
     std::uint8_t block;
 };
 
-constexpr std::array<CellUnits, CellCount> UnitsOfCell = [] {
-    std::array<CellUnits, CellCount> units{};
+constexpr CellArray<CellUnits> UnitsOfCell = [] {
+    CellArray<CellUnits> units{};
     for (int i = 0; i < CellCount; ++i) {
-        units[At(i)] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(RowOf(i)),
-                        static_cast<std::uint8_t>(ColumnOf(i)),
-                        static_cast<std::uint8_t>(BlockOf(i))};
+        units[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(RowOf(i)),
+                    static_cast<std::uint8_t>(ColumnOf(i)), static_cast<std::uint8_t>(BlockOf(i))};
     }
     return units;
 }();
@@ -100,9 +94,9 @@ class UnitDigits {
     }
 
   private:
-    std::array<std::uint32_t, BoardSide> row_{};
-    std::array<std::uint32_t, BoardSide> column_{};
-    std::array<std::uint32_t, BoardSide> block_{};
+    IndexedArray<std::uint32_t, BoardSide> row_{};
+    IndexedArray<std::uint32_t, BoardSide> column_{};
+    IndexedArray<std::uint32_t, BoardSide> block_{};
 };
 
 int CountBits(std::uint32_t mask) {
@@ -122,12 +116,12 @@ int ChooseDigit(std::uint32_t candidates, const BoardDigits& board, const UnitDi
     if ((candidates & (candidates - 1)) == 0) {
         return highest; // the only candidate
     }
-    std::array<std::uint32_t, 9> allowed{};
-    const int origin = BlockOriginOf(cell.column, cell.row);
-    for (int c = 0; c < 9; ++c) {
-        const int blockCell = origin + IndexOf(c % 3, c / 3);
-        if (packed::DigitBit[board[At(blockCell)]] == 0) {
-            allowed[At(c)] = units.Free(UnitsOfCell[At(blockCell)]) & candidates;
+    IndexedArray<std::uint32_t, BlockSide * BlockSide> allowed{};
+    const int origin = BlockOriginOf(cell.cell);
+    for (int c = 0; c < BlockSide * BlockSide; ++c) {
+        const int blockCell = origin + IndexOf(c % BlockSide, c / BlockSide);
+        if (packed::DigitBit[board[blockCell]] == 0) {
+            allowed[c] = units.Free(UnitsOfCell[blockCell]) & candidates;
         }
     }
     int fewestDigit = 0;
@@ -157,12 +151,12 @@ std::optional<BoardDigits> GreedyFill(const TopRow& topRow) {
     BoardDigits board = BoardWithTopRow(topRow);
     UnitDigits units;
     for (int x = 0; x < BoardSide; ++x) {
-        units.Place(UnitsOfCell[At(x)], packed::DigitBit[topRow[At(x)]]);
+        units.Place(UnitsOfCell[x], packed::DigitBit[topRow[x]]);
     }
-    std::array<CellUnits, CellCount - BoardSide> open{};
+    IndexedArray<CellUnits, CellCount - BoardSide> open{};
     int openCount = 0;
     for (int i = BoardSide; i < CellCount; ++i) {
-        open[At(openCount++)] = UnitsOfCell[At(i)];
+        open[openCount++] = UnitsOfCell[i];
     }
     // Each pass fills one open cell; once none is open the board is done.
     while (openCount > 0) {
@@ -173,20 +167,20 @@ std::optional<BoardDigits> GreedyFill(const TopRow& topRow) {
         int chosen = 0;
         int fewest = 10;
         for (int k = 0; k < openCount && fewest > 1; ++k) {
-            const int count = CountBits(units.Free(open[At(k)]));
+            const int count = CountBits(units.Free(open[k]));
             if (count < fewest) {
                 chosen = k;
                 fewest = count;
             }
         }
-        const CellUnits cell = open[At(chosen)];
+        const CellUnits cell = open[chosen];
         const std::uint32_t candidates = units.Free(cell);
         if (candidates == 0) {
             return std::nullopt; // dead end: no digit fits here any more
         }
         const int digit = ChooseDigit(candidates, board, units, cell);
         board[cell.cell] = static_cast<std::uint8_t>(digit);
-        units.Place(cell, packed::DigitBit[At(digit)]);
+        units.Place(cell, packed::DigitBit[digit]);
         std::copy(open.begin() + chosen + 1, open.begin() + openCount, open.begin() + chosen);
         --openCount;
     }
@@ -200,8 +194,8 @@ class Completer {
   public:
     explicit Completer(const BoardDigits& board) : board_(board) {
         for (int i = 0; i < CellCount; ++i) {
-            units_.Place(UnitsOfCell[At(i)], packed::DigitBit[board_[At(i)]]);
-            if (board_[At(i)] == 0) {
+            units_.Place(UnitsOfCell[i], packed::DigitBit[board_[i]]);
+            if (board_[i] == 0) {
                 SetOpen(i, true);
             }
         }
@@ -216,10 +210,10 @@ class Completer {
         std::uint32_t bestMask = 0;
         // The search may stop at the first cell with one candidate: if a
         // later one has none, this branch fails just as surely.
-        for (std::size_t w = 0; w < open_.size() && bestCount > 1; ++w) {
+        for (int w = 0; w < OpenWords && bestCount > 1; ++w) {
             for (std::uint64_t bits = open_[w]; bits != 0 && bestCount > 1; bits &= bits - 1) {
-                const int i = static_cast<int>(w * 64) + std::countr_zero(bits);
-                const std::uint32_t mask = units_.Free(UnitsOfCell[At(i)]);
+                const int i = w * 64 + std::countr_zero(bits);
+                const std::uint32_t mask = units_.Free(UnitsOfCell[i]);
                 const int count = CountBits(mask);
                 if (count < bestCount) {
                     best = i;
@@ -234,14 +228,14 @@ class Completer {
         SetOpen(best, false);
         for (std::uint32_t rest = bestMask; rest != 0; rest &= rest - 1) {
             const std::uint32_t bit = rest & (~rest + 1);
-            board_[At(best)] = static_cast<std::uint8_t>(std::countr_zero(rest) + 1);
-            units_.Place(UnitsOfCell[At(best)], bit);
+            board_[best] = static_cast<std::uint8_t>(std::countr_zero(rest) + 1);
+            units_.Place(UnitsOfCell[best], bit);
             if (Solve()) {
                 return true;
             }
-            units_.Remove(UnitsOfCell[At(best)], bit);
+            units_.Remove(UnitsOfCell[best], bit);
         }
-        board_[At(best)] = 0;
+        board_[best] = 0;
         SetOpen(best, true);
         return false;
     }
@@ -251,13 +245,14 @@ class Completer {
   private:
     void SetOpen(int cell, bool open) {
         const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
-        std::uint64_t& word = open_[At(cell / 64)];
+        std::uint64_t& word = open_[cell / 64];
         word = open ? word | bit : word & ~bit;
     }
 
     BoardDigits board_;
     UnitDigits units_;
-    std::array<std::uint64_t, 2> open_{}; // bit i % 64 of word i / 64: cell i is open
+    static constexpr int OpenWords = 2;
+    IndexedArray<std::uint64_t, OpenWords> open_{}; // bit i % 64 of word i / 64: cell i is open
 };
 
 } // namespace
@@ -276,23 +271,23 @@ BoardDigits FillFromTopRow(const TopRow& topRow) {
 }
 
 void RandomCellClear(BoardDigits& board, int cells2Keep, RandomSource& random) {
-    std::array<std::int16_t, CellCount> order{};
+    CellArray<std::int16_t> order{};
     for (int i = 0; i < CellCount; ++i) {
-        order[At(i)] = static_cast<std::int16_t>(i);
+        order[i] = static_cast<std::int16_t>(i);
     }
     for (int k = 0; k < CellCount; ++k) {
         const float r1 = random.Draw();
         const float r2 = random.Draw();
-        const auto a = static_cast<std::size_t>(std::floor(double{r1} * CellCount));
-        const auto b = static_cast<std::size_t>(std::floor(double{r2} * CellCount));
+        const auto a = static_cast<int>(std::floor(double{r1} * CellCount));
+        const auto b = static_cast<int>(std::floor(double{r2} * CellCount));
         std::swap(order[a], order[b]);
     }
     for (int j = 0; j < cells2Keep && j < CellCount; ++j) {
-        order[At(j)] = -1;
+        order[j] = -1;
     }
     for (const std::int16_t cell : order) {
         if (cell >= 0) {
-            board[At(cell)] = 0;
+            board[cell] = 0;
         }
     }
 }

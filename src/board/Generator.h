@@ -4,17 +4,16 @@
 #include "board/FlagGrid.h"
 #include "board/RandomSource.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
 namespace tessra {
 
 // Per-digit counts, index 1..9 (index 0 unused).
-using NineFlags = std::array<std::int16_t, 10>;
+using NineFlags = IndexedArray<std::int16_t, 10>;
 
 // The nine digits of the top row, left to right.
-using TopRow = std::array<std::uint8_t, BoardSide>;
+using TopRow = IndexedArray<std::uint8_t, BoardSide>;
 
 // For each digit, how many of the nine cells of flagIndex's 3x3 block allow
 // it (filled cells count for their own digit).

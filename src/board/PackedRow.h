@@ -18,10 +18,10 @@ namespace tessra::packed {
 // The candidate mask of a cell value: bit d-1 for a placed digit d (1..9),
 // none for anything else. A table, because every byte value must map and a
 // load is cheaper than the range test and shift.
-inline constexpr std::array<std::uint16_t, 256> DigitBit = [] {
-    std::array<std::uint16_t, 256> bits{};
-    for (int d = 1; d <= 9; ++d) {
-        bits[static_cast<std::size_t>(d)] = static_cast<std::uint16_t>(1U << (d - 1));
+inline constexpr IndexedArray<std::uint16_t, 256> DigitBit = [] {
+    IndexedArray<std::uint16_t, 256> bits{};
+    for (int v = 0; v < 256; ++v) {
+        bits[v] = IsPlacedDigit(v) ? static_cast<std::uint16_t>(1U << (v - 1)) : 0;
     }
     return bits;
 }();
@@ -48,8 +48,8 @@ inline std::uint64_t Lane(std::uint64_t word, int lane) {
 inline constexpr std::array<std::array<std::uint64_t, 256>, 4> DigitBitInLane = [] {
     std::array<std::array<std::uint64_t, 256>, 4> lanes{};
     for (std::size_t lane = 0; lane < 4; ++lane) {
-        for (std::size_t v = 0; v < 256; ++v) {
-            lanes[lane][v] = std::uint64_t{DigitBit[v]} << (16 * lane);
+        for (int v = 0; v < 256; ++v) {
+            lanes[lane][static_cast<std::size_t>(v)] = std::uint64_t{DigitBit[v]} << (16 * lane);
         }
     }
     return lanes;
@@ -67,7 +67,7 @@ inline Row PackRow(const BoardDigits& board, int y) {
 inline bool RowHasValues(const BoardDigits& board, int y) {
     std::uint64_t first8 = 0;
     std::memcpy(&first8, board.data() + IndexOf(0, y), sizeof first8);
-    return (first8 | board[static_cast<std::size_t>(IndexOf(8, y))]) != 0;
+    return (first8 | board[IndexOf(8, y)]) != 0;
 }
 
 inline std::uint32_t OrOfLanes(std::uint64_t word) {

@@ -247,12 +247,12 @@ bool ReadPuzzle(Reader& reader, SavedPuzzle& puzzle) {
     }
     puzzle.randomPuzzleGenerateFlag = flag == -1;
     for (int i = 0; i < CellCount; ++i) {
-        if (!ReadCell(reader, i, puzzle.cells[static_cast<std::size_t>(i)])) {
+        if (!ReadCell(reader, i, puzzle.cells[i])) {
             return false;
         }
     }
-    for (std::size_t j = 0; j < puzzle.palette.size(); ++j) {
-        if (!reader.Color({FieldName::What::Palette, static_cast<int>(j)}, puzzle.palette[j])) {
+    for (int j = 0; j < PaletteSize; ++j) {
+        if (!reader.Color({FieldName::What::Palette, j}, puzzle.palette[j])) {
             return false;
         }
     }

@@ -26,8 +26,8 @@ struct SavedCell {
 
 struct SavedPuzzle {
     bool randomPuzzleGenerateFlag = false;
-    std::array<SavedCell, CellCount> cells;
-    std::array<ColorValue, PaletteSize> palette{};
+    CellArray<SavedCell> cells;
+    IndexedArray<ColorValue, PaletteSize> palette{};
 
     friend bool operator==(const SavedPuzzle&, const SavedPuzzle&) = default;
 };

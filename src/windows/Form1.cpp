@@ -30,8 +30,10 @@ namespace tessra {
 
 namespace {
 
-constexpr std::array<int, 9> CellLeft = {120, 480, 840, 1320, 1680, 2040, 2520, 2880, 3240};
-constexpr std::array<int, 9> CellTop = {360, 720, 1080, 1560, 1920, 2280, 2760, 3120, 3480};
+constexpr IndexedArray<int, BoardSide> CellLeft = {120,  480,  840,  1320, 1680,
+                                                   2040, 2520, 2880, 3240};
+constexpr IndexedArray<int, BoardSide> CellTop = {360,  720,  1080, 1560, 1920,
+                                                  2280, 2760, 3120, 3480};
 constexpr int CellWidth = 375;
 constexpr int CellHeight = 420;
 
@@ -84,14 +86,13 @@ void Form1::BuildBoard(QWidget* client) {
     for (int i = 0; i < CellCount; ++i) {
         auto* cell = new CellEdit(i, client);
         cell->setFont(font);
-        cell->setGeometry(TwipsRect(CellLeft[static_cast<std::size_t>(ColumnOf(i))],
-                                    CellTop[static_cast<std::size_t>(RowOf(i))], CellWidth,
-                                    CellHeight));
+        cell->setGeometry(
+            TwipsRect(CellLeft[ColumnOf(i)], CellTop[RowOf(i)], CellWidth, CellHeight));
         cell->setText(QStringLiteral("0"));
         connect(cell, &QLineEdit::textChanged, this, [this, i] { Grid_Change(i); });
         connect(cell, &CellEdit::Clicked, this, &Form1::Grid_Click);
         connect(cell, &CellEdit::ArrowPressed, this, &Form1::MoveFocusFrom);
-        grid_[static_cast<std::size_t>(i)] = cell;
+        grid_[i] = cell;
     }
 }
 
@@ -108,10 +109,10 @@ void Form1::BuildSidePanel(QWidget* client) {
     for (int k = 0; k < PaletteSize; ++k) {
         auto* swatch = new ColorBox(k, ColorBox::Kind::Swatch, client);
         swatch->setGeometry(TwipsRect(3960 + 240 * (k % 4), 2280 + 240 * (k / 4), 255, 285));
-        swatch->SetBackColor(StartPalette[static_cast<std::size_t>(k)].value);
+        swatch->SetBackColor(StartPalette[k].value);
         swatch->SetChecked(k == ColorSelectIndex);
         connect(swatch, &ColorBox::Clicked, this, &Form1::ColorSelect_Click);
-        colorSelect_[static_cast<std::size_t>(k)] = swatch;
+        colorSelect_[k] = swatch;
     }
 
     command1_ = new QPushButton(QStringLiteral("Color Select"), client);
@@ -203,7 +204,7 @@ void Form1::Form_Load() {
     for (int i = 0; i < CellCount; ++i) {
         Grid(i)->setText(QString()); // ignored: change handling is still off
         Grid(i)->SetForeColor(0);
-        FlagArray[static_cast<std::size_t>(i)] = CandidateString::All();
+        FlagArray[i] = CandidateString::All();
     }
     EditAction = ColorEditAction::Off;
     ProgramRandom::Instance().Seed(TimeOfDaySeed());

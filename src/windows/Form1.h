@@ -75,7 +75,7 @@ class Form1 : public QMainWindow {
     // The digits standing on the board, read from the cell texts.
     BoardDigits CurrentBoard() const;
     const FlagGrid& Flags() const { return FlagArray; }
-    const std::array<std::string, CellCount>& Solution() const { return SolutionArray; }
+    const CellArray<std::string>& Solution() const { return SolutionArray; }
 
     // Fills the board with a new puzzle that keeps cells2Keep (0..81) digits,
     // records its solution and marks the board as generated.
@@ -118,13 +118,13 @@ class Form1 : public QMainWindow {
     // --- Controls, by their designer names ------------------------------
 
     // The board: cell index = row * 9 + column.
-    CellEdit* Grid(int index) const { return grid_[static_cast<std::size_t>(index)]; }
+    CellEdit* Grid(int index) const { return grid_[index]; }
     // The box under "Selected:": the clicked cell's column and row.
     QLineEdit* CoordinateBox() const { return coordinateBox_; }
     // The box under "Possible:": a cell's candidate string.
     QLineEdit* PossibleBox() const { return possibleBox_; }
     // The palette's swatches, 0..15.
-    ColorBox* ColorSelect(int index) const { return colorSelect_[static_cast<std::size_t>(index)]; }
+    ColorBox* ColorSelect(int index) const { return colorSelect_[index]; }
     // The "Color Select" button.
     QPushButton* Command1() const { return command1_; }
     // A menu item by its control name ("New", "PaintFore", "Extra", ...).
@@ -180,12 +180,12 @@ class Form1 : public QMainWindow {
     void ApplySavedPuzzle(const SavedPuzzle& puzzle);
 
     FlagGrid FlagArray;
-    std::array<std::string, CellCount> SolutionArray;
+    CellArray<std::string> SolutionArray;
 
-    std::array<CellEdit*, CellCount> grid_{};
+    CellArray<CellEdit*> grid_{};
     QLineEdit* coordinateBox_ = nullptr;
     QLineEdit* possibleBox_ = nullptr;
-    std::array<ColorBox*, PaletteSize> colorSelect_{};
+    IndexedArray<ColorBox*, PaletteSize> colorSelect_{};
     QPushButton* command1_ = nullptr;
     QPointer<Form2> form2_;
     QPointer<Generate> generate_;

@@ -22,8 +22,8 @@ int CellDigitOf(const QString& text) {
         return 0;
     }
     if (text.size() == 1) {
-        const char16_t c = text.at(0).unicode();
-        return c >= u'1' && c <= u'9' ? c - u'0' : 0;
+        const int value = text.at(0).unicode() - u'0';
+        return IsPlacedDigit(value) ? value : 0;
     }
     return CellDigit(text.toStdString());
 }
@@ -33,8 +33,7 @@ int CellDigitOf(const QString& text) {
 BoardDigits Form1::CurrentBoard() const {
     BoardDigits board{};
     for (int i = 0; i < CellCount; ++i) {
-        board[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(CellDigitOf(Grid(i)->text()));
+        board[i] = static_cast<std::uint8_t>(CellDigitOf(Grid(i)->text()));
     }
     return board;
 }
@@ -46,10 +45,10 @@ void Form1::BoardScanSetFlags() {
 void Form1::CopyFlags2PossibleGrid() {
     Form2* form = PossibleForm();
     for (int i = 0; i < CellCount; ++i) {
-        const CandidateString flags = FlagArray[static_cast<std::size_t>(i)];
-        std::array<char, CandidateString::Length> text{};
+        const CandidateString flags = FlagArray[i];
+        IndexedArray<char, CandidateString::Length> text{};
         for (int d = 1; d <= CandidateString::Length; ++d) {
-            text[static_cast<std::size_t>(d - 1)] = flags.At(d);
+            text[d - 1] = flags.At(d);
         }
         form->PossibleGrid(i)->SetText(QLatin1StringView(text.data(), text.size()));
     }
@@ -58,15 +57,13 @@ void Form1::CopyFlags2PossibleGrid() {
 void Form1::RefreshCandidates(int index) {
     BoardScanSetFlags();
     CopyFlags2PossibleGrid();
-    possibleBox_->setText(
-        QString::fromStdString(FlagArray[static_cast<std::size_t>(index)].ToString()));
+    possibleBox_->setText(QString::fromStdString(FlagArray[index].ToString()));
 }
 
 void Form1::Grid_Click(int index) {
     CurrentIndex = static_cast<std::int16_t>(index);
-    const int x = index % 9;
-    const int y = (index - x) / 9;
-    coordinateBox_->setText(QStringLiteral(" %1, %2").arg(x).arg(y));
+    // Column first, then row, each after one blank: " 3, 1".
+    coordinateBox_->setText(QStringLiteral(" %1, %2").arg(ColumnOf(index)).arg(RowOf(index)));
     ApplyEditAction(index);
     RefreshCandidates(index);
 }

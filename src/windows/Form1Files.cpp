@@ -53,16 +53,15 @@ SavedPuzzle Form1::CurrentSavedPuzzle() const {
     SavedPuzzle puzzle;
     puzzle.randomPuzzleGenerateFlag = RandomPuzzleGenerateFlag;
     for (int i = 0; i < CellCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        SavedCell& cell = puzzle.cells[at];
+        SavedCell& cell = puzzle.cells[i];
         cell.foreColor = Grid(i)->ForeColor();
         cell.backColor = Grid(i)->BackColor();
-        cell.flags = FlagArray[at];
+        cell.flags = FlagArray[i];
         cell.text = ToFileText(Grid(i)->text());
-        cell.solution = SolutionArray[at];
+        cell.solution = SolutionArray[i];
     }
     for (int k = 0; k < PaletteSize; ++k) {
-        puzzle.palette[static_cast<std::size_t>(k)] = ColorSelect(k)->BackColor();
+        puzzle.palette[k] = ColorSelect(k)->BackColor();
     }
     return puzzle;
 }
@@ -165,10 +164,9 @@ std::optional<SavedPuzzle> Form1::ReadPuzzleFile(const QString& path) {
 void Form1::ApplySavedPuzzle(const SavedPuzzle& puzzle) {
     RandomPuzzleGenerateFlag = puzzle.randomPuzzleGenerateFlag;
     for (int i = 0; i < CellCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const SavedCell& cell = puzzle.cells[at];
-        FlagArray[at] = cell.flags;
-        SolutionArray[at] = cell.solution;
+        const SavedCell& cell = puzzle.cells[i];
+        FlagArray[i] = cell.flags;
+        SolutionArray[i] = cell.solution;
         SetCellForeColor(i, cell.foreColor);
         SetCellBackColor(i, cell.backColor);
         // Through the ordinary change handling: the text is cleaned and the
@@ -176,7 +174,7 @@ void Form1::ApplySavedPuzzle(const SavedPuzzle& puzzle) {
         Grid(i)->setText(FromFileText(cell.text));
     }
     for (int k = 0; k < PaletteSize; ++k) {
-        ColorSelect(k)->SetBackColor(puzzle.palette[static_cast<std::size_t>(k)]);
+        ColorSelect(k)->SetBackColor(puzzle.palette[k]);
     }
     CopyFlags2PossibleGrid();
 }

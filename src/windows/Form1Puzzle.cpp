@@ -29,26 +29,25 @@ void Form1::NewPuzzle(int cells2Keep) {
     // ones.
     BusyCursor busy;
     GridChangeResponseFlag = false;
-    std::array<ColorValue, CellCount> savedForeColors{};
+    CellArray<ColorValue> savedForeColors{};
     for (int i = 0; i < CellCount; ++i) {
-        savedForeColors[static_cast<std::size_t>(i)] = Grid(i)->ForeColor();
+        savedForeColors[i] = Grid(i)->ForeColor();
         Grid(i)->SetForeColor(Grid(i)->BackColor()); // digits invisible while written
     }
     for (int i = 0; i < CellCount; ++i) {
-        FlagArray[static_cast<std::size_t>(i)] = CandidateString::None();
+        FlagArray[i] = CandidateString::None();
         Grid(i)->setText(QString());
     }
 
     const GeneratedPuzzle generated = GeneratePuzzle(cells2Keep, ProgramRandom::Instance());
     for (int i = 0; i < CellCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        SolutionArray[at] = DigitText(generated.solution[at]).toStdString();
-        Grid(i)->setText(DigitText(generated.puzzle[at]));
+        SolutionArray[i] = DigitText(generated.solution[i]).toStdString();
+        Grid(i)->setText(DigitText(generated.puzzle[i]));
     }
 
     BoardScanSetFlags();
     for (int i = 0; i < CellCount; ++i) {
-        Grid(i)->SetForeColor(savedForeColors[static_cast<std::size_t>(i)]);
+        Grid(i)->SetForeColor(savedForeColors[i]);
     }
     CopyFlags2PossibleGrid();
     GridChangeResponseFlag = true;
@@ -93,7 +92,7 @@ void Form1::Reveal_Click() {
     BusyCursor busy;
     // Through the ordinary change handling, as if typed.
     for (int i = 0; i < CellCount; ++i) {
-        Grid(i)->setText(QString::fromStdString(SolutionArray[static_cast<std::size_t>(i)]));
+        Grid(i)->setText(QString::fromStdString(SolutionArray[i]));
     }
 }
 

@@ -12,8 +12,10 @@ namespace tessra {
 
 namespace {
 
-constexpr std::array<int, 9> BoxLeft = {120, 720, 1320, 2040, 2640, 3240, 3960, 4560, 5160};
-constexpr std::array<int, 9> BoxTop = {120, 600, 1080, 1680, 2160, 2640, 3240, 3720, 4200};
+constexpr IndexedArray<int, BoardSide> BoxLeft = {120,  720,  1320, 2040, 2640,
+                                                  3240, 3960, 4560, 5160};
+constexpr IndexedArray<int, BoardSide> BoxTop = {120,  600,  1080, 1680, 2160,
+                                                 2640, 3240, 3720, 4200};
 
 } // namespace
 
@@ -27,8 +29,7 @@ Form2::Form2() : QWidget(nullptr, Qt::Window) {
     for (int i = 0; i < CellCount; ++i) {
         auto* box = new ColorBox(i, ColorBox::Kind::Candidates, this);
         box->setFont(font);
-        box->setGeometry(TwipsRect(BoxLeft[static_cast<std::size_t>(ColumnOf(i))],
-                                   BoxTop[static_cast<std::size_t>(RowOf(i))], 615, 495));
+        box->setGeometry(TwipsRect(BoxLeft[ColumnOf(i)], BoxTop[RowOf(i)], 615, 495));
         // Named as its cell; the window's title says what the boxes show.
         box->setAccessibleName(CellName(i));
         box->SetText(QStringLiteral("123456789"));
@@ -37,7 +38,7 @@ Form2::Form2() : QWidget(nullptr, Qt::Window) {
             setTabOrder(previous, box);
         }
         previous = box;
-        boxes_[static_cast<std::size_t>(i)] = box;
+        boxes_[i] = box;
     }
 }
 

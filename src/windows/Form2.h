@@ -17,7 +17,7 @@ class Form2 : public QWidget {
   public:
     Form2();
 
-    ColorBox* PossibleGrid(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+    ColorBox* PossibleGrid(int index) const { return boxes_[index]; }
 
   signals:
     // A box was clicked, or pressed with Space or Return.
@@ -29,7 +29,7 @@ class Form2 : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    std::array<ColorBox*, CellCount> boxes_{};
+    CellArray<ColorBox*> boxes_{};
 };
 
 } // namespace tessra

@@ -31,8 +31,8 @@ Generate::Generate(QWidget* owner) : QDialog(owner) {
     connect(command2_, &QPushButton::clicked, this, &Generate::Command2_Click);
 
     auto* group = new QButtonGroup(this);
-    for (std::size_t k = 0; k < Levels.size(); ++k) {
-        const int n = static_cast<int>(k) + 1; // the option's number, its PuzzleLevel
+    for (int k = 0; k < LevelCount; ++k) {
+        const int n = k + 1; // the option's number, its PuzzleLevel
         auto* option = new QRadioButton(QString::fromLatin1(Levels[k].caption), this);
         option->setFont(TimesFont(9.75));
         option->setGeometry(TwipsRect(720, 360 + 240 * (n - 1), 2055, 285));
@@ -48,7 +48,7 @@ Generate::Generate(QWidget* owner) : QDialog(owner) {
     }
     setTabOrder(command1_, command2_);
     setTabOrder(command2_, options_[0]);
-    for (std::size_t k = 1; k < options_.size(); ++k) {
+    for (int k = 1; k < LevelCount; ++k) {
         setTabOrder(options_[k - 1], options_[k]);
     }
     Form_Load();
@@ -60,12 +60,12 @@ void Generate::Form_Load() {
 }
 
 void Generate::Command1_Click() {
-    if (PuzzleLevel >= 1 && PuzzleLevel <= static_cast<int>(Levels.size())) {
+    if (PuzzleLevel >= 1 && PuzzleLevel <= LevelCount) {
         BusyCursor busy;
         if (PuzzleLevel == ClearBoardLevel) {
             emit ClearBoardChosen();
         } else {
-            emit NewPuzzleChosen(Levels[static_cast<std::size_t>(PuzzleLevel - 1)].cellsKept);
+            emit NewPuzzleChosen(Levels[PuzzleLevel - 1].cellsKept);
         }
     }
     close();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/IndexedArray.h"
+
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -23,22 +25,21 @@ class Generate : public QDialog {
         int cellsKept;
     };
     static constexpr int ClearBoardLevel = 1;
-    static constexpr std::array<Level, 6> Levels = {{
+    static constexpr int LevelCount = 6;
+    static constexpr IndexedArray<Level, LevelCount> Levels = {{{
         {"Clear Board", 0},
         {"Very Easy", 33},
         {"Easy", 30},
         {"Medium", 27},
         {"Hard", 24},
         {"Very Hard", 20},
-    }};
+    }}};
 
     explicit Generate(QWidget* owner);
 
     std::int16_t PuzzleLevel = 0;
 
-    QRadioButton* Option(int number) const {
-        return options_[static_cast<std::size_t>(number - 1)];
-    }
+    QRadioButton* Option(int number) const { return options_[number - 1]; }
     QPushButton* Command1() const { return command1_; } // "Generate"
     QPushButton* Command2() const { return command2_; } // "Cancel"
 
@@ -54,7 +55,7 @@ class Generate : public QDialog {
   private:
     void Form_Load();
 
-    std::array<QRadioButton*, Levels.size()> options_{};
+    IndexedArray<QRadioButton*, LevelCount> options_{};
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
 };
