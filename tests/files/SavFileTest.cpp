@@ -86,7 +86,8 @@ TEST(SavReader, ReadsBackWhatWasWrittenWhateverTheLineEnds) {
     for (const SavedPuzzle& puzzle : {SavedPuzzle{}, SamplePuzzle(), oddTexts}) {
         EXPECT_EQ(ReadOk(WriteSavFile(puzzle)), puzzle);
     }
-    // Nothing after the last palette colour counts, not even its line end.
+    // Any line ends, mixed too; nothing after the last palette colour counts,
+    // not even its line end.
     const std::string written = WriteSavFile(SamplePuzzle());
     for (const std::string& bytes :
          {Relined(written, {"\n"}), Relined(written, {"\r"}),

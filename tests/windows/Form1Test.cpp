@@ -15,10 +15,10 @@ using test::GuiTest;
 
 TEST_F(GuiTest, StartsWithAnEmptyBoardAndItsDesignTexts) {
     EXPECT_EQ(form->windowTitle(), "Tessra v1.0");
-    EXPECT_EQ(form->CoordinateBox()->text() + form->PossibleBox()->text(), "0,0123456789");
+    EXPECT_EQ(form->CoordinateBox()->text() + "|" + form->PossibleBox()->text(), "0,0|123456789");
     EXPECT_EQ(form->LoadedPossibleForm(), nullptr) << "nothing else opens at start";
     EXPECT_TRUE(form->GridChangeResponseFlag && !form->RandomPuzzleGenerateFlag);
-    EXPECT_EQ(form->FileName + form->SnapShotFileName, "default.bmp");
+    EXPECT_EQ(form->FileName + "|" + form->SnapShotFileName, "|default.bmp");
     EXPECT_EQ(form->EditAction, ColorEditAction::Off);
     for (int i = 0; i < CellCount; ++i) {
         EXPECT_TRUE(Cell(i)->text().isEmpty() && FlagsOf(i) == "123456789" &&
@@ -74,7 +74,7 @@ TEST_F(GuiTest, ClickShowsColumnRowAndCandidates) {
     EXPECT_EQ(form->CoordinateBox()->text(), " 3, 1");
     EXPECT_EQ(form->CurrentIndex, 12);
     ClickCell(80);
-    EXPECT_EQ(form->CoordinateBox()->text() + form->PossibleBox()->text(), " 8, 8.......8.");
+    EXPECT_EQ(form->CoordinateBox()->text() + "|" + form->PossibleBox()->text(), " 8, 8|.......8.");
     EXPECT_EQ(Cell(80)->text(), "8") << "a click never changes a cell's text";
 }
 
@@ -108,7 +108,7 @@ TEST_F(GuiTest, NestedChangesRunWithTheOuterStaleValue) {
     // still holding 35, clears the cell. This recorder hears both nested
     // changes before the outer one.
     EXPECT_EQ(texts, (QStringList{"3", "", "35"}));
-    EXPECT_EQ(Cell(10)->text() + form->PossibleBox()->text(), "123456789");
+    EXPECT_EQ(Cell(10)->text() + "|" + form->PossibleBox()->text(), "|123456789");
     EXPECT_TRUE(form->Flags()[11].Has(3)) << "the row regains the 3";
 }
 
@@ -118,7 +118,7 @@ TEST_F(GuiTest, ChangesAreIgnoredWhileTheResponseFlagIsOff) {
     Cell(5)->setText("35");
     Cell(6)->setText("7");
     EXPECT_EQ(Cell(5)->text(), "35") << "no validation";
-    EXPECT_EQ(FlagsOf(6) + form->PossibleBox()->text().toStdString(), "123456789123456789");
+    EXPECT_EQ(FlagsOf(6) + "|" + form->PossibleBox()->text().toStdString(), "123456789|123456789");
 }
 
 TEST_F(GuiTest, TabMovesFocusByIndexWithoutSelecting) {
@@ -149,7 +149,7 @@ TEST_F(GuiTest, PossibleValuesLoadsHiddenOnTheFirstWriteAndExtraShowsIt) {
     ASSERT_NE(form->LoadedPossibleForm(), nullptr);
     EXPECT_FALSE(form->LoadedPossibleForm()->isVisible());
     EXPECT_TRUE(BoxesShowFlags());
-    EXPECT_EQ(Box(40)->Text() + Box(41)->Text(), "....5....1234.6789");
+    EXPECT_EQ(Box(40)->Text() + "|" + Box(41)->Text(), "....5....|1234.6789");
     form->SetCellBackColor(3, 0x00FFFF);
     form->SetCellForeColor(3, 0x0000FF);
     Trigger("Extra");
@@ -287,7 +287,8 @@ TEST_F(GuiTest, EditItemsColourOneCellOrTheWholeBoardInBothWindows) {
     ClickCell(11);
     EXPECT_EQ(Cell(10)->BackColor(), 0x00FF00U);
     EXPECT_EQ(Cell(11)->ForeColor(), 0x00FF00U);
-    EXPECT_EQ(count(0, 0x00FF00) + count(0x00FF00, SystemWindowBackground), 2);
+    EXPECT_EQ(count(0, 0x00FF00), 1);
+    EXPECT_EQ(count(0x00FF00, SystemWindowBackground), 1);
     QTest::mouseClick(form->ColorSelect(2), Qt::LeftButton); // yellow
     EXPECT_EQ(mark("PaintBack"), "PaintBack");
     EXPECT_EQ(count(0, 0x00FFFF), 80);

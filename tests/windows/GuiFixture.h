@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -94,11 +95,8 @@ class GuiTest : public ::testing::Test {
         return all;
     }
     int FilledCells() const {
-        int filled = 0;
-        for (int i = 0; i < CellCount; ++i) {
-            filled += Cell(i)->text().isEmpty() ? 0 : 1;
-        }
-        return filled;
+        const auto filled = [](const CellEdit* cell) { return !cell->text().isEmpty(); };
+        return int(std::ranges::count_if(form->findChildren<CellEdit*>(), filled));
     }
 
     void ClickCell(int index) { QTest::mouseClick(Cell(index), Qt::LeftButton); }

@@ -100,7 +100,7 @@ TEST_F(PuzzleTest, ClearBoardEmptiesCellsButKeepsTheSolution) {
     EXPECT_EQ(FilledCells(), 0);
     EXPECT_FALSE(form->RandomPuzzleGenerateFlag);
     EXPECT_EQ(form->Solution(), solution);
-    EXPECT_EQ(FlagsOf(0) + FlagsOf(80), "123456789123456789");
+    EXPECT_EQ(FlagsOf(0) + "|" + FlagsOf(80), "123456789|123456789");
     Trigger("Reveal");
     EXPECT_EQ(FilledCells(), 0) << "no reveal after the board was cleared";
 }

@@ -1,8 +1,8 @@
 // Every window as the screen shows it, at the scale factor and font DPI that
 // this run was started with (QT_SCALE_FACTOR, QT_FONT_DPI: CTest runs the
 // program once for each combination), in a light and a dark palette, with
-// the desktop font at Qt's default, at 12 pt and at 30 px. The checks read pixels in
-// device pixels, straight from the window's backing store.
+// the desktop font at Qt's default, at 12 pt and at 30 px. The checks read
+// pixels in device pixels, straight from the window's backing store.
 
 #include "GuiFixture.h"
 #include "platform/QtColor.h"
