@@ -327,6 +327,7 @@ TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
             fileDialog->reject();
         });
         save ? common.ShowSave() : common.ShowOpen();
+        EXPECT_EQ(common.FileName, "") << "cancelled";
         EXPECT_FALSE(typeShown.isEmpty()) << "the dialog listed the folder";
         EXPECT_FALSE(readSinceMarked("kmsg")) << (save ? "Save" : "Open") << " dialog";
     }
