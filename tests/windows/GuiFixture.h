@@ -1,60 +1,64 @@
 #pragma once
 
+#include "files/SavFile.h"
 #include "platform/CommonDialog.h"
+#include "windows/AboutForm.h"
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
+#include "windows/Generate.h"
+#include "windows/Message.h"
+#include "windows/PictureBuffer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
-#include <deque>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 
 namespace tessra::test {
 
-// Stands in for the modal file and colour dialogs: answers from a script
-// and records how it was called.
+// What the GUI tests share: the windows, a scripted stand-in for the file and
+// colour dialogs, and a freshly started main window with helpers that click,
+// type and choose menu items as a user does.
+
+// Stands in for the modal file and colour dialogs: answers from a script,
+// where "" and nullopt (or no answer left) are the user cancelling, and
+// records every call.
 class ScriptedDialog final : public CommonDialog {
   public:
-    std::deque<QString> fileAnswers;                    // "" = the user cancels
-    std::deque<std::optional<ColorValue>> colorAnswers; // nullopt = cancel
-    QStringList calls;
+    QStringList fileAnswers;
+    QList<std::optional<ColorValue>> colorAnswers;
+    QStringList calls; // "ShowSave <filter> <default extension>", "ShowColor"
 
-    void ShowSave() override { FileName = NextFile(QStringLiteral("ShowSave")); }
-    void ShowOpen() override { FileName = NextFile(QStringLiteral("ShowOpen")); }
+    void ShowSave() override { FileName = NextFile("ShowSave "); }
+    void ShowOpen() override { FileName = NextFile("ShowOpen "); }
     bool ShowColor() override {
-        calls << QStringLiteral("ShowColor");
-        const std::optional<ColorValue> answer =
-            colorAnswers.empty() ? std::nullopt : colorAnswers.front();
-        if (!colorAnswers.empty()) {
-            colorAnswers.pop_front();
-        }
-        if (!answer) {
-            return false;
-        }
-        Color = *answer;
-        return true;
+        calls << "ShowColor";
+        const auto answer = colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
+        Color = answer.value_or(Color);
+        return answer.has_value();
     }
 
   private:
     QString NextFile(const QString& call) {
-        calls << call + QLatin1Char(' ') + Filter + QLatin1Char(' ') + DefaultExt;
-        if (fileAnswers.empty()) {
-            return {};
-        }
-        QString answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
+        calls << call + Filter + ' ' + DefaultExt;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 };
 
-// A freshly started main window, shown offscreen.
+// A freshly started main window, shown offscreen, with scripted dialogs, its
+// file failures collected in `errors` instead of message boxes, and a
+// scratch folder.
 class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -62,35 +66,67 @@ class GuiTest : public ::testing::Test {
         auto scripted = std::make_unique<ScriptedDialog>();
         dialog = scripted.get();
         form->SetCommonDialog(std::move(scripted));
+        errors.clear();
+        form->SetErrorReporter([this](const QString& text) { errors << text; });
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void TearDown() override {
         form.reset();
+        ProcessDeletes();
+    }
+    void Restart() {
+        TearDown();
+        SetUp();
+    }
+    // Lets a closed window actually go away.
+    static void ProcessDeletes() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     CellEdit* Cell(int index) const { return form->Grid(index); }
-    std::string FlagsOf(int index) const {
-        return form->Flags()[static_cast<std::size_t>(index)].ToString();
+    ColorBox* Box(int index) const { return form->PossibleForm()->PossibleGrid(index); }
+    std::string FlagsOf(int index) const { return form->Flags()[std::size_t(index)].ToString(); }
+    bool BoxesShowFlags() const {
+        bool all = true;
+        for (int i = 0; i < CellCount; ++i) {
+            all = all && Box(i)->Text().toStdString() == FlagsOf(i);
+        }
+        return all;
+    }
+    int FilledCells() const {
+        const auto filled = [](const CellEdit* cell) { return !cell->text().isEmpty(); };
+        return int(std::ranges::count_if(form->findChildren<CellEdit*>(), filled));
     }
 
     void ClickCell(int index) { QTest::mouseClick(Cell(index), Qt::LeftButton); }
-    // Types as a user would after clicking at the end of the cell's text.
+    // Types as a user does after clicking at the end of the cell's text.
     void TypeAtEnd(int index, const QString& keys) {
         ClickCell(index);
         QTest::keyClick(Cell(index), Qt::Key_End);
         QTest::keyClicks(Cell(index), keys);
     }
-    // Lets a window closed by the user actually go away.
-    static void ProcessDeletes() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    void Trigger(const char* menuItem) { form->MenuItem(menuItem)->trigger(); }
+    // The menu item, with `path` chosen in the file dialog it shows.
+    void Trigger(const char* menuItem, const QString& path) {
+        dialog->fileAnswers << path;
+        Trigger(menuItem);
     }
 
-    void Trigger(const char* menuItem) { form->MenuItem(menuItem)->trigger(); }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QByteArray Read(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Write(const QString& name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
 
     std::unique_ptr<Form1> form;
     ScriptedDialog* dialog = nullptr;
+    QStringList errors;
+    QTemporaryDir dir;
 };
 
 } // namespace tessra::test

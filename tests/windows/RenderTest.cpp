@@ -1,19 +1,14 @@
 // Every window as the screen shows it, at the scale factor and font DPI that
 // this run was started with (QT_SCALE_FACTOR, QT_FONT_DPI: CTest runs the
 // program once for each combination), in a light and a dark palette, with
-// the desktop font at Qt's default and at 12 pt. The checks read pixels in
-// device pixels, straight from the window's backing store.
+// the desktop font at Qt's default, at 12 pt and at 30 px. The checks read
+// pixels in device pixels, straight from the window's backing store.
 
 #include "GuiFixture.h"
 #include "platform/QtColor.h"
-#include "windows/AboutForm.h"
-#include "windows/Generate.h"
-#include "windows/Message.h"
-#include "windows/PictureBuffer.h"
+#include "windows/Placement.h"
 
 #include <QBackingStore>
-#include <QLabel>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -33,9 +28,8 @@ double Contrast(const QColor& a, const QColor& b) {
         return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
                0.0722 * channel(c.blueF());
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 // A window as the screen shows it.
@@ -45,15 +39,13 @@ struct Shown {
         const auto* store = dynamic_cast<const QImage*>(window->backingStore()->paintDevice());
         image = store != nullptr ? store->copy() : window->grab().toImage();
     }
-
     // The device pixels of a rectangle of a widget, rounded as a fill is.
     QRect Device(const QWidget* w, const QRect& r) const {
-        const QPointF topLeft = QPointF(w->mapTo(window, r.topLeft())) * ratio;
-        const QPointF bottomRight =
-            QPointF(w->mapTo(window, r.bottomRight() + QPoint(1, 1))) * ratio;
-        return {topLeft.toPoint(), bottomRight.toPoint() - QPoint(1, 1)};
+        return {(QPointF(w->mapTo(window, r.topLeft())) * ratio).toPoint(),
+                (QPointF(w->mapTo(window, r.bottomRight() + QPoint(1, 1))) * ratio).toPoint() -
+                    QPoint(1, 1)};
     }
-    QColor At(int x, int y) const { return image.pixelColor(x, y); }
+    QColor At(QPoint p) const { return image.pixelColor(p); }
     // Whether every pixel of the device line (a row or a column) is black.
     bool BlackLine(QPoint from, QPoint to) const {
         const QPoint step = from.y() == to.y() ? QPoint(1, 0) : QPoint(0, 1);
@@ -70,7 +62,7 @@ struct Shown {
     QImage image;
 };
 
-// The part of a box that shows: what no later sibling covers.
+// The part of a box that shows: the largest rectangle no later sibling covers.
 QRect Uncovered(const QWidget* box) {
     QRegion left(box->rect());
     const QObjectList& siblings = box->parentWidget()->children();
@@ -93,18 +85,16 @@ QRect Uncovered(const QWidget* box) {
 std::string MissingEdges(const Shown& shown, const QWidget* box) {
     const QRect whole = shown.Device(box, box->rect());
     const QRect r = shown.Device(box, Uncovered(box));
-    const int top = r.top(), left = r.left();
     const int bottom = r.bottom() + (r.bottom() != whole.bottom() ? 1 : 0);
     const int right = r.right() + (r.right() != whole.right() ? 1 : 0);
-    const std::pair<const char*, std::pair<QPoint, QPoint>> lines[] = {
-        {" top", {{left + 1, top}, {r.right() - 1, top}}},
-        {" bottom", {{left + 1, bottom}, {r.right() - 1, bottom}}},
-        {" left", {{left, top + 1}, {left, r.bottom() - 1}}},
-        {" right", {{right, top + 1}, {right, r.bottom() - 1}}},
-    };
+    const std::tuple<const char*, QPoint, QPoint> lines[] = {
+        {" top", {r.left() + 1, r.top()}, {r.right() - 1, r.top()}},
+        {" bottom", {r.left() + 1, bottom}, {r.right() - 1, bottom}},
+        {" left", {r.left(), r.top() + 1}, {r.left(), r.bottom() - 1}},
+        {" right", {right, r.top() + 1}, {right, r.bottom() - 1}}};
     std::string missing;
-    for (const auto& [side, line] : lines) {
-        missing += shown.BlackLine(line.first, line.second) ? "" : side;
+    for (const auto& [side, from, to] : lines) {
+        missing += shown.BlackLine(from, to) ? "" : side;
     }
     return missing;
 }
@@ -115,7 +105,7 @@ QStringList ClippedTexts(const QWidget* window) {
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         QRect room;
         QString text;
-        int flags = 0;
+        int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             room = label->contentsRect();
             text = label->text();
@@ -124,12 +114,11 @@ QStringList ClippedTexts(const QWidget* window) {
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(button);
-            option.text = button->text();
-            const bool radio = qobject_cast<const QRadioButton*>(w) != nullptr;
-            room = w->style()->subElementRect(
-                radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, w);
-            text = button->text();
-            flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+            option.text = text = button->text();
+            room = w->style()->subElementRect(qobject_cast<const QRadioButton*>(w)
+                                                  ? QStyle::SE_RadioButtonContents
+                                                  : QStyle::SE_PushButtonContents,
+                                              &option, w);
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
             room = edit->rect().marginsRemoved(edit->textMargins());
             text = edit->text();
@@ -141,47 +130,34 @@ QStringList ClippedTexts(const QWidget* window) {
         // The line boxes, less the room above and below the glyphs' ink.
         const QFontMetrics metrics = w->fontMetrics();
         const QRect ink = metrics.tightBoundingRect(text);
-        const QRect needed =
-            metrics.boundingRect(room, flags, text)
-                .adjusted(0, metrics.ascent() + ink.top(), 0, ink.bottom() + 1 - metrics.descent());
-        if (!room.contains(needed)) {
+        if (!room.contains(metrics.boundingRect(room, flags, text)
+                               .adjusted(0, metrics.ascent() + ink.top(), 0,
+                                         ink.bottom() + 1 - metrics.descent()))) {
             clipped << w->metaObject()->className() + QStringLiteral(" '%1'").arg(text);
         }
     }
     return clipped;
 }
 
-QPalette DarkPalette() {
-    QPalette dark;
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, 0x353535},
-                                       {QPalette::Button, 0x353535},
-                                       {QPalette::Base, 0x2a2a2a},
-                                       {QPalette::WindowText, 0xffffff},
-                                       {QPalette::ButtonText, 0xffffff},
-                                       {QPalette::Text, 0xffffff}}) {
-        dark.setColor(role, QColor(QRgb(colour)));
-    }
-    return dark;
-}
-
-struct Look {
-    bool dark;
-    double desktopPoints; // 0: Qt's default font
-};
-
-void PrintTo(const Look& look, std::ostream* out) {
-    *out << (look.dark ? "dark" : "light") << ", desktop font " << look.desktopPoints;
-}
-
-class RenderTest : public GuiTest, public ::testing::WithParamInterface<Look> {
+// In a light (false) or dark (true) palette, with the desktop font at Qt's
+// default (0), in points (more than 0) or in pixels (less than 0).
+class RenderTest : public GuiTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {
   protected:
     void SetUp() override {
-        desktopFont_ = QApplication::font();
-        QApplication::setPalette(GetParam().dark ? DarkPalette()
-                                                 : QApplication::style()->standardPalette());
-        if (GetParam().desktopPoints > 0) {
-            QFont font = QApplication::font();
-            font.setPointSizeF(GetParam().desktopPoints);
+        const auto [dark, desktopSize] = GetParam();
+        QPalette palette = dark ? QPalette() : QApplication::style()->standardPalette();
+        for (const auto& [role, colour] : {std::pair{QPalette::Window, 0x353535},
+                                           {QPalette::Button, 0x353535},
+                                           {QPalette::Base, 0x2a2a2a},
+                                           {QPalette::WindowText, 0xffffff},
+                                           {QPalette::ButtonText, 0xffffff},
+                                           {QPalette::Text, 0xffffff}}) {
+            palette.setColor(role, dark ? QColor(QRgb(colour)) : palette.color(role));
+        }
+        QApplication::setPalette(palette);
+        if (desktopSize != 0) {
+            QFont font = desktopFont_;
+            desktopSize > 0 ? font.setPointSize(desktopSize) : font.setPixelSize(-desktopSize);
             QApplication::setFont(font);
         }
         GuiTest::SetUp();
@@ -193,27 +169,21 @@ class RenderTest : public GuiTest, public ::testing::WithParamInterface<Look> {
     }
 
   private:
-    QFont desktopFont_;
+    const QFont desktopFont_ = QApplication::font();
 };
 
 TEST_P(RenderTest, EveryBoxShowsItsFourEdges) {
     ClickCell(40); // the focus mark stays inside the frame
     Trigger("Extra");
-    const Shown board(form.get());
-    std::vector<const QWidget*> boxes = {form->CoordinateBox(), form->PossibleBox()};
-    for (int i = 0; i < CellCount; ++i) {
-        boxes.push_back(Cell(i));
-    }
-    for (int k = 0; k < 16; ++k) {
-        boxes.push_back(form->ColorSelect(k));
-    }
-    for (const QWidget* box : boxes) {
-        EXPECT_EQ(MissingEdges(board, box), "") << box->accessibleName().toStdString();
-    }
-    const Shown possible(form->LoadedPossibleForm());
-    for (int i = 0; i < CellCount; ++i) {
-        const ColorBox* box = form->LoadedPossibleForm()->PossibleGrid(i);
-        EXPECT_EQ(MissingEdges(possible, box), "") << box->accessibleName().toStdString();
+    // The cells, the side boxes and the swatches; the candidate boxes.
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{form.get(), form->LoadedPossibleForm()}) {
+        const Shown shown(window);
+        for (const QWidget* box : window->findChildren<QWidget*>()) {
+            if (qobject_cast<const QLineEdit*>(box) || qobject_cast<const ColorBox*>(box)) {
+                EXPECT_EQ(MissingEdges(shown, box), "") << box->accessibleName().toStdString();
+            }
+        }
     }
 }
 
@@ -234,11 +204,11 @@ TEST_P(RenderTest, VerdictReadsInItsBlackPhase) {
     ASSERT_EQ(message->LabelColor(), 0U);
     const Shown shown(message);
     const QRect label = shown.Device(message->Label1(), message->Label1()->rect());
-    const QColor background = shown.At(label.left(), label.top());
-    QColor text = background;
+    const QColor background = shown.At(label.topLeft());
+    QColor text = background; // the darkest pixel of the label
     for (int y = label.top(); y <= label.bottom(); ++y) {
         for (int x = label.left(); x <= label.right(); ++x) {
-            text = qGray(shown.image.pixel(x, y)) < qGray(text.rgb()) ? shown.At(x, y) : text;
+            text = qGray(shown.image.pixel(x, y)) < qGray(text.rgb()) ? shown.At({x, y}) : text;
         }
     }
     EXPECT_GE(Contrast(text, background), 4.5) << background.name().toStdString();
@@ -259,7 +229,6 @@ TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
         const Shown after(form.get());
         const QRect r = after.Device(Cell(40), Uncovered(Cell(40)));
         const int band = 4 * static_cast<int>(std::ceil(after.ratio));
-        const QColor backColor = ToQColor(back);
         // Per side: a line within the band, inside the frame, that the focus
         // changed and that stands out from the background.
         const auto marked = [&](QPoint from, QPoint along, QPoint inwards, int length) {
@@ -268,7 +237,7 @@ TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
                 for (int s = 1; s < length - 1 && line; ++s) {
                     const QPoint p = from + inwards * depth + along * s;
                     line = before.image.pixel(p) != after.image.pixel(p) &&
-                           Contrast(after.At(p.x(), p.y()), backColor) >= 3.0;
+                           Contrast(after.At(p), ToQColor(back)) >= 3.0;
                 }
                 if (line) {
                     return true;
@@ -283,7 +252,7 @@ TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
         EXPECT_TRUE(marked(r.topLeft() + QPoint(0, band), {0, 1}, {1, 0}, h)) << back;
         EXPECT_TRUE(marked(r.topRight() + QPoint(0, band), {0, 1}, {-1, 0}, h)) << back;
         EXPECT_EQ(Cell(40)->BackColor(), back);
-        EXPECT_EQ(form->LoadedPossibleForm()->PossibleGrid(40)->BackColor(), back);
+        EXPECT_EQ(Box(40)->BackColor(), back);
     }
     // A cancelled snapshot still draws the board into the buffer. Between
     // the focus on cell 40 and on cell 41, only the text caret moves.
@@ -308,8 +277,7 @@ TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, RenderTest,
-                         ::testing::Values(Look{false, 0}, Look{true, 0}, Look{false, 12},
-                                           Look{true, 12}));
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(0, 12, -30)));
 
 // Wherever the user has moved the main window, "Possible Values" opens
 // beside it, clear of it and on the screen, as long as the screen has room.
@@ -331,8 +299,15 @@ TEST_F(GuiTest, PossibleValuesOpensBesideTheMainWindow) {
         EXPECT_TRUE(screen.contains(possible)) << at.x() << "," << at.y();
         EXPECT_FALSE(possible.intersects(main)) << at.x() << "," << at.y();
         // Beside: no farther from the main window than a small gap.
-        const QRect near = main.adjusted(-16, -16, 16, 16);
-        EXPECT_TRUE(near.intersects(possible)) << at.x() << "," << at.y();
+        EXPECT_TRUE(main.adjusted(-16, -16, 16, 16).intersects(possible))
+            << at.x() << "," << at.y();
+    }
+    // A window larger than the screen either way is left where it is.
+    for (const QSize large : {QSize(99999, 100), QSize(100, 99999)}) {
+        QWidget window;
+        window.setGeometry(QRect(QPoint(5, 5), large));
+        PlaceBeside(&window, form.get());
+        EXPECT_EQ(window.pos(), QPoint(5, 5)) << large.width();
     }
 }
 

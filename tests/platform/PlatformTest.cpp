@@ -1,0 +1,65 @@
+#include "platform/CommonDialog.h"
+#include "platform/ProgramRandom.h"
+#include "platform/QtColor.h"
+
+#include <QTime>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace tessra {
+namespace {
+
+std::vector<float> Draws(float seed, int n) {
+    ProgramRandom::Instance().Seed(seed);
+    std::vector<float> draws(static_cast<std::size_t>(n));
+    for (float& r : draws) {
+        r = ProgramRandom::Instance().Draw();
+    }
+    return draws;
+}
+
+TEST(ProgramRandom, SeedDecidesTheSequenceDownToItsFractionAndDrawsStayBelowOne) {
+    EXPECT_EQ(Draws(12345.0f, 50), Draws(12345.0f, 50));
+    EXPECT_NE(Draws(12345.0f, 50), Draws(12345.333f, 50)); // a third of a second apart
+    for (const float r : Draws(28799.666f, 100000)) {
+        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
+    }
+    // A plain float conversion would round the largest draw up to 1.0, and
+    // floor(1.0 * 81) would name a cell 81.
+    EXPECT_EQ(ProgramRandom::ToUnitFloat(0), 0.0f);
+    EXPECT_EQ(static_cast<int>(ProgramRandom::ToUnitFloat(0xFFFFFFFFU) * 81.0), 80);
+}
+
+TEST(ProgramRandom, TimeOfDaySeedIsAThirdOfTheSecondsSinceMidnight) {
+    const double before = QTime::currentTime().msecsSinceStartOfDay() / 3000.0;
+    const float seed = TimeOfDaySeed();
+    const double after = QTime::currentTime().msecsSinceStartOfDay() / 3000.0;
+    if (after < before) {
+        GTEST_SKIP() << "midnight passed during the test";
+    }
+    EXPECT_GE(seed, static_cast<float>(before) - 0.01f);
+    EXPECT_LE(seed, static_cast<float>(after) + 0.01f);
+}
+
+TEST(ColorValue, RedSitsInTheLowestByteAndSystemColoursShowClassic) {
+    EXPECT_EQ(ToQColor(0x00FFFF), QColor(255, 255, 0)); // yellow
+    EXPECT_EQ(ToQColor(0x400080), QColor(128, 0, 64));
+    EXPECT_EQ(FromQColor(QColor(255, 128, 0)), 0x0080FFU);
+    EXPECT_EQ(FromQColor(ToQColor(0x123456U)), 0x123456U);
+    EXPECT_EQ(ToQColor(SystemWindowBackground), QColor(Qt::white));
+    EXPECT_EQ(ToQColor(SystemWindowText), QColor(Qt::black));
+    EXPECT_EQ(ToQColor(0x80000018U), QColor(255, 255, 225)); // the last index, 24
+    for (const ColorValue unknown : {0x80000019U, 0x800001FFU, 0xFFFFFF05U}) {
+        EXPECT_EQ(ToQColor(unknown), QColor(Qt::black)) << unknown;
+    }
+}
+
+TEST(CommonDialog, FiltersShowAsNamedFilterPlusAllFiles) {
+    EXPECT_EQ(NameFiltersFor("*.sav || *.*"),
+              (QStringList{"Puzzle files (*.sav)", "All files (*)"}));
+    EXPECT_EQ(NameFiltersFor("*.bmp |*"), (QStringList{"Bitmap images (*.bmp)", "All files (*)"}));
+    EXPECT_EQ(NameFiltersFor("*.txt"), (QStringList{"*.txt (*.txt)"}));
+}
+
+} // namespace
+} // namespace tessra

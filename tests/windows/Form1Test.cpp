@@ -1,0 +1,317 @@
+// The main window and "Possible Values": start, layout and menus, what clicks
+// and keys in the cells do, and the colour edit actions.
+
+#include "GuiFixture.h"
+
+#include <QColorDialog>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+namespace tessra {
+namespace {
+
+using test::GuiTest;
+
+TEST_F(GuiTest, StartsWithAnEmptyBoardAndItsDesignTexts) {
+    EXPECT_EQ(form->windowTitle(), "Tessra v1.0");
+    EXPECT_EQ(form->CoordinateBox()->text() + "|" + form->PossibleBox()->text(), "0,0|123456789");
+    EXPECT_EQ(form->LoadedPossibleForm(), nullptr) << "nothing else opens at start";
+    EXPECT_TRUE(form->GridChangeResponseFlag && !form->RandomPuzzleGenerateFlag);
+    EXPECT_EQ(form->FileName + "|" + form->SnapShotFileName, "|default.bmp");
+    EXPECT_EQ(form->EditAction, ColorEditAction::Off);
+    for (int i = 0; i < CellCount; ++i) {
+        EXPECT_TRUE(Cell(i)->text().isEmpty() && FlagsOf(i) == "123456789" &&
+                    Cell(i)->ForeColor() == 0 && Cell(i)->BackColor() == SystemWindowBackground)
+            << i;
+    }
+}
+
+// 15 twips to the pixel at 96 dpi; the blocks 8 pixels apart.
+TEST_F(GuiTest, WindowsAreFixedAndLaidOutInTwips) {
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(form->centralWidget()->size(), QSize(344, 268));
+    EXPECT_EQ(Cell(0)->geometry(), QRect(8, 24, 25, 28));
+    EXPECT_EQ(Cell(1)->pos(), QPoint(32, 24));
+    EXPECT_EQ(Cell(80)->pos(), QPoint(216, 232));
+    EXPECT_EQ(form->ColorSelect(15)->geometry(), QRect(312, 200, 17, 19));
+    EXPECT_EQ(Box(0)->geometry(), QRect(8, 8, 41, 33));
+    EXPECT_EQ(QPoint(Box(3)->x(), Box(27)->y()), QPoint(136, 112));
+    Trigger("New");
+    EXPECT_EQ(form->LoadedGenerate()->Option(1)->geometry(), QRect(48, 24, 137, 19));
+    EXPECT_EQ(form->LoadedGenerate()->Option(6)->y(), 104);
+    Trigger("Check");
+    QStringList fonts; // a side box, the dialogs' buttons
+    for (const QWidget* w : std::initializer_list<const QWidget*>{
+             form->CoordinateBox(), form->LoadedGenerate()->Command1(),
+             form->LoadedMessage()->Command1()}) {
+        fonts << w->font().families().first() + QString(" %1").arg(w->font().pointSizeF()) +
+                     (w->font().bold() ? " bold" : "");
+    }
+    EXPECT_EQ(fonts,
+              QStringList({"Courier New 12", "Times New Roman 12", "Times New Roman 9.75 bold"}));
+}
+
+TEST_F(GuiTest, MenuTreeInItsOrder) {
+    QStringList seen;
+    for (QAction* top : form->menuBar()->actions()) {
+        seen << top->text();
+        for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>()) {
+            seen << "  " + item->text();
+        }
+    }
+    EXPECT_EQ(seen, (QStringList{"&File", "  &New", "  &Save", "  Sa&ve As", "  S&napShot",
+                                 "  &Load", "  E&xit", "&Edit", "  &Off", "  Change &ForeColor",
+                                 "  Change &BackColor", "  Paint Fo&reColor", "  Paint Ba&ckColor",
+                                 "&Extra", "Specia&l", "  C&heck", "  Re&veal", "A&bout"}));
+}
+
+TEST_F(GuiTest, ClickShowsColumnRowAndCandidates) {
+    Cell(80)->setText("8");
+    ClickCell(12);
+    EXPECT_EQ(form->CoordinateBox()->text(), " 3, 1");
+    EXPECT_EQ(form->CurrentIndex, 12);
+    ClickCell(80);
+    EXPECT_EQ(form->CoordinateBox()->text() + "|" + form->PossibleBox()->text(), " 8, 8|.......8.");
+    EXPECT_EQ(Cell(80)->text(), "8") << "a click never changes a cell's text";
+}
+
+// Each change keeps one digit or nothing: a longer text is cut to its first
+// character, a text whose value is not 1..9 is cleared, and the candidates
+// are rebuilt.
+TEST_F(GuiTest, EntryKeepsOneDigitOrNothing) {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"", "5", "5"}, {"", "a", ""}, {"3", "q", "3"}, {"3", "\b", ""}};
+    for (const auto& [before, typed, after] : rows) {
+        Cell(30)->setText(before);
+        TypeAtEnd(30, typed);
+        EXPECT_EQ(Cell(30)->text(), after) << typed;
+        std::string own = "123456789", column = own;
+        if (const char digit = *after) {
+            own = std::string(9, '.');
+            own[std::size_t(digit - '1')] = digit;
+            column[std::size_t(digit - '1')] = '.';
+        }
+        EXPECT_EQ(form->PossibleBox()->text().toStdString() + "|" + FlagsOf(21),
+                  own + "|" + column);
+    }
+}
+
+TEST_F(GuiTest, NestedChangesRunWithTheOuterStaleValue) {
+    Cell(10)->setText("3");
+    QStringList texts;
+    QObject::connect(Cell(10), &QLineEdit::textChanged, [&texts](const QString& t) { texts << t; });
+    TypeAtEnd(10, "5");
+    // "35" is cut to "3" (which the nested run accepts), then the outer run,
+    // still holding 35, clears the cell. This recorder hears both nested
+    // changes before the outer one.
+    EXPECT_EQ(texts, (QStringList{"3", "", "35"}));
+    EXPECT_EQ(Cell(10)->text() + "|" + form->PossibleBox()->text(), "|123456789");
+    EXPECT_TRUE(form->Flags()[11].Has(3)) << "the row regains the 3";
+}
+
+TEST_F(GuiTest, ChangesAreIgnoredWhileTheResponseFlagIsOff) {
+    ClickCell(5);
+    form->GridChangeResponseFlag = false;
+    Cell(5)->setText("35");
+    Cell(6)->setText("7");
+    EXPECT_EQ(Cell(5)->text(), "35") << "no validation";
+    EXPECT_EQ(FlagsOf(6) + "|" + form->PossibleBox()->text().toStdString(), "123456789|123456789");
+}
+
+TEST_F(GuiTest, TabMovesFocusByIndexWithoutSelecting) {
+    Cell(9)->setText("3");
+    ClickCell(8);
+    QTest::keyClick(Cell(8), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Cell(9));
+    EXPECT_EQ(form->CoordinateBox()->text(), " 8, 0");
+    QTest::keyClicks(Cell(9), "5");
+    EXPECT_EQ(Cell(9)->text(), "") << "typed behind the 3, not over it";
+}
+
+TEST_F(GuiTest, ArrowKeysMoveToTheNeighbourAndStopAtTheEdge) {
+    ClickCell(40);
+    const std::tuple<Qt::Key, int, int> moves[] = {
+        {Qt::Key_Left, 1, 0}, {Qt::Key_Up, 9, 0}, {Qt::Key_Right, 7, 8}, {Qt::Key_Down, 71, 80},
+        {Qt::Key_Left, 9, 9}, {Qt::Key_Up, 4, 4}, {Qt::Key_Right, 8, 8}, {Qt::Key_Down, 80, 80}};
+    for (const auto& [key, from, to] : moves) {
+        Cell(from)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(Cell(from), key);
+        EXPECT_EQ(QApplication::focusWidget(), Cell(to)) << from << " -> " << to;
+    }
+    EXPECT_EQ(form->CurrentIndex, 40) << "moving the focus selects nothing";
+}
+
+TEST_F(GuiTest, PossibleValuesLoadsHiddenOnTheFirstWriteAndExtraShowsIt) {
+    TypeAtEnd(40, "5");
+    ASSERT_NE(form->LoadedPossibleForm(), nullptr);
+    EXPECT_FALSE(form->LoadedPossibleForm()->isVisible());
+    EXPECT_TRUE(BoxesShowFlags());
+    EXPECT_EQ(Box(40)->Text() + "|" + Box(41)->Text(), "....5....|1234.6789");
+    form->SetCellBackColor(3, 0x00FFFF);
+    form->SetCellForeColor(3, 0x0000FF);
+    Trigger("Extra");
+    Trigger("Extra"); // a second choice refreshes the one window
+    EXPECT_EQ(form->LoadedPossibleForm()->windowTitle(), "Possible Values");
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        shown += qobject_cast<Form2*>(window) && window->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(std::vector({Box(3)->BackColor(), Box(3)->ForeColor(), Box(4)->ForeColor()}),
+              std::vector<ColorValue>({0x00FFFF, 0x0000FF, 0}))
+        << "copied from the cells";
+}
+
+// Where the screen has no room beside the main window (at this spot on the
+// 800 x 800 offscreen screen), "Possible Values" covers as little of it as it can.
+TEST_F(GuiTest, PossibleValuesCoversLittleOfTheMainWindowWhereTheScreenHasNoRoom) {
+    form->move(100, 250);
+    Trigger("Extra");
+    const QRect main = form->frameGeometry();
+    const QRect possible = form->LoadedPossibleForm()->frameGeometry();
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(possible));
+    const QRect covered = possible.intersected(main);
+    EXPECT_LT(covered.width() * covered.height(), main.width() * main.height() / 10);
+}
+
+TEST_F(GuiTest, ClosedPossibleValuesLosesTextsAndColoursUntilExtraCopiesThemBack) {
+    form->EditAction = ColorEditAction::ChangeBack;
+    form->SelectedColor = 0x00FF00;
+    ClickCell(20); // colours cell 20 and its box in the still hidden window
+    EXPECT_FALSE(form->LoadedPossibleForm()->isVisible());
+    EXPECT_EQ(Box(20)->BackColor(), 0x00FF00U);
+    Trigger("Extra");
+    QTest::keyClicks(Box(1), "xy");
+    EXPECT_EQ(Box(1)->Text(), "123456789xy") << "the user may type into a box";
+    form->LoadedPossibleForm()->close();
+    ProcessDeletes();
+    EXPECT_EQ(form->LoadedPossibleForm(), nullptr);
+    form->EditAction = ColorEditAction::Off;
+    TypeAtEnd(0, "1"); // the next write loads it afresh, hidden
+    EXPECT_FALSE(form->LoadedPossibleForm()->isVisible());
+    EXPECT_EQ(Box(20)->BackColor(), SystemWindowBackground) << "colours were lost";
+    EXPECT_EQ(Box(1)->Text(), ".23456789");
+    Trigger("Extra");
+    EXPECT_EQ(Box(20)->BackColor(), 0x00FF00U);
+}
+
+TEST_F(GuiTest, ClickOnACandidateBoxSelectsItsCellAndAppliesTheEditAction) {
+    Trigger("Extra");
+    ClickCell(2);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->LoadedPossibleForm()));
+    const QImage unfocused = Box(60)->grab().toImage();
+    QTest::mouseClick(Box(60), Qt::LeftButton);
+    EXPECT_EQ(form->CurrentIndex, 60);
+    EXPECT_EQ(form->CoordinateBox()->text(), " 2, 0") << "only the index changes";
+    EXPECT_EQ(Box(60)->Text(), "123456789") << "the box's text is not touched";
+    EXPECT_EQ(Box(60)->grab().toImage(), unfocused) << "the focus mark is the keyboard's";
+    QTest::keyClick(Box(60), Qt::Key_Tab);
+    QTest::keyClick(Box(61), Qt::Key_Backtab);
+    EXPECT_NE(Box(60)->grab().toImage(), unfocused);
+    Trigger("ChangeFore");
+    form->SelectedColor = 0x0000C0;
+    QTest::mouseClick(Box(60), Qt::LeftButton);
+    EXPECT_EQ(std::vector({Cell(60)->ForeColor(), Box(60)->ForeColor(), Cell(61)->ForeColor()}),
+              std::vector<ColorValue>({0xC0, 0xC0, 0}));
+}
+
+TEST_F(GuiTest, SwatchesSelectTheColourAndColorSelectRedefinesTheLastOne) {
+    Trigger("ChangeFore");
+    form->SetCellForeColor(5, 0x0000FF);
+    ClickCell(5);
+    EXPECT_EQ(Cell(5)->ForeColor(), 0U) << "black before any swatch is chosen";
+    dialog->colorAnswers = {0x123456U, std::nullopt};
+    QTest::mouseClick(form->Command1(), Qt::LeftButton);
+    EXPECT_EQ(form->ColorSelect(0)->BackColor(), 0x123456U) << "swatch 0 before any swatch click";
+    EXPECT_EQ(form->SelectedColor, 0x123456U);
+    QTest::mouseClick(form->ColorSelect(6), Qt::LeftButton);
+    EXPECT_EQ(form->SelectedColor, 0xFF00FFU);
+    EXPECT_EQ(form->ColorSelectIndex, 6);
+    EXPECT_EQ(Cell(5)->ForeColor(), 0U) << "a swatch colours no cell";
+    form->ColorSelect(9)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->ColorSelect(9), Qt::Key_Space);
+    EXPECT_EQ(form->SelectedColor, 0x808080U) << "a swatch answers the keyboard too";
+    QTest::mouseClick(form->Command1(), Qt::LeftButton); // cancelled
+    EXPECT_EQ(form->ColorSelect(9)->BackColor(), 0x808080U);
+    EXPECT_EQ(form->SelectedColor, 0x808080U);
+    EXPECT_EQ(dialog->calls, (QStringList{"ShowColor", "ShowColor"}));
+}
+
+// The real colour dialog opens at the colour in use and gives the chosen one;
+// cancelled, it keeps the colour.
+TEST_F(GuiTest, ColourDialogGivesTheChosenColourAndCancelKeepsIt) {
+    QtCommonDialog common(form.get());
+    common.Color = 0x123456;
+    for (const bool accept : {true, false}) {
+        QColor opened;
+        QTimer::singleShot(0, form.get(), [&] {
+            auto* colours = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(colours, nullptr);
+            opened = colours->currentColor();
+            colours->setCurrentColor(QColor(1, 2, 3));
+            accept ? colours->accept() : colours->reject();
+        });
+        EXPECT_EQ(common.ShowColor(), accept);
+        EXPECT_EQ(opened, accept ? QColor(0x56, 0x34, 0x12) : QColor(1, 2, 3));
+        EXPECT_EQ(common.Color, 0x030201U);
+    }
+}
+
+TEST_F(GuiTest, EditItemsColourOneCellOrTheWholeBoardInBothWindows) {
+    const auto mark = [&](const char* item) {
+        Trigger(item);
+        QString checked;
+        for (const char* name : {"Off", "ChangeFore", "ChangeBack", "PaintFore", "PaintBack"}) {
+            checked += form->MenuItem(name)->isChecked() ? name : "";
+        }
+        return checked;
+    };
+    // How many cells, and their boxes in the still hidden window, have the
+    // colours (a box's text colour is not checked while the cell's is black
+    // as at start: boxes start in the window text colour).
+    const auto count = [&](ColorValue fore, ColorValue back) {
+        int n = 0;
+        for (int i = 0; i < CellCount; ++i) {
+            n += Cell(i)->ForeColor() == fore && (fore == 0 || Box(i)->ForeColor() == fore) &&
+                 Cell(i)->BackColor() == back && Box(i)->BackColor() == back;
+        }
+        return n;
+    };
+    QTest::mouseClick(form->ColorSelect(3), Qt::LeftButton); // green
+    EXPECT_EQ(mark("ChangeBack"), "ChangeBack");
+    ClickCell(10);
+    EXPECT_EQ(mark("ChangeFore"), "ChangeFore");
+    ClickCell(11);
+    EXPECT_EQ(Cell(10)->BackColor(), 0x00FF00U);
+    EXPECT_EQ(Cell(11)->ForeColor(), 0x00FF00U);
+    EXPECT_EQ(count(0, 0x00FF00), 1);
+    EXPECT_EQ(count(0x00FF00, SystemWindowBackground), 1);
+    QTest::mouseClick(form->ColorSelect(2), Qt::LeftButton); // yellow
+    EXPECT_EQ(mark("PaintBack"), "PaintBack");
+    EXPECT_EQ(count(0, 0x00FFFF), 80);
+    QTest::mouseClick(form->ColorSelect(5), Qt::LeftButton); // blue, for the next click
+    EXPECT_EQ(count(0, 0x00FFFF), 80);
+    ClickCell(44);
+    EXPECT_EQ(count(0, 0xFF0000), 80);
+    QTest::mouseClick(form->ColorSelect(8), Qt::LeftButton); // white
+    EXPECT_EQ(mark("PaintFore"), "PaintFore");
+    EXPECT_EQ(mark("PaintFore"), "PaintFore") << "chosen again keeps its mark";
+    EXPECT_EQ(count(0xFFFFFF, 0xFF0000), 81);
+    EXPECT_EQ(mark("Off"), "");
+    EXPECT_EQ(form->EditAction, ColorEditAction::Off);
+    ClickCell(3);
+    EXPECT_EQ(count(0xFFFFFF, 0xFF0000), 81);
+}
+
+TEST_F(GuiTest, CellColoursAreShownInEveryColourGroup) {
+    form->SetCellBackColor(0, 0x0000FF);
+    form->SetCellForeColor(0, 0xFF0000);
+    EXPECT_EQ(Cell(0)->grab().toImage().pixelColor(4, 4), QColor(255, 0, 0));
+    EXPECT_EQ(Cell(0)->palette().color(QPalette::Inactive, QPalette::Text), QColor(0, 0, 255));
+}
+
+} // namespace
+} // namespace tessra
