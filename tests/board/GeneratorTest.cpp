@@ -1,7 +1,11 @@
+// Drawing digits and generating puzzles. Every top row's fill is pinned in
+// GeneratorExhaustiveTest.cpp; these are the named cases and the draws.
+
 #include "board/Generator.h"
 
 #include "board/BoardScan.h"
 #include "board/Check.h"
+#include "board/DigitString.h"
 #include "support/TestBoards.h"
 
 #include <algorithm>
@@ -15,52 +19,74 @@ using test::ScriptedRandom;
 
 TopRow Row(const char* digits) {
     TopRow row{};
-    for (int x = 0; x < 9; ++x) {
-        row[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(digits[x] - '0');
+    for (int x = 0; x < BoardSide; ++x) {
+        row[x] = static_cast<std::uint8_t>(digits[x] - '0');
     }
     return row;
-}
-
-bool HasTopRow(const BoardDigits& board, const TopRow& row) {
-    return std::equal(row.begin(), row.end(), board.begin());
 }
 
 int CountOpen(const BoardDigits& board) {
     return static_cast<int>(std::count(board.begin(), board.end(), 0));
 }
 
-TEST(Generator, GreedyFillOfTheIdentityRow) {
-    const auto board = GreedyFill(Row("123456789"));
-    ASSERT_TRUE(board.has_value());
-    EXPECT_EQ(*board, ParseBoard(test::SolvedBoard));
-    EXPECT_EQ(FillFromTopRow(Row("123456789")), *board);
+TEST(CompressDigitStr, KeepsOnlyTheDecimalDigitsInOrder) {
+    const std::pair<std::string, std::string> rows[] = {
+        {".........", ""}, {"123456789", "123456789"}, {"1.3..6..9", "1369"},
+        {"", ""},          {"a0b:9/", "09"},           {"9 8,7", "987"}};
+    for (auto [text, expected] : rows) {
+        CompressDigitStr(text);
+        EXPECT_EQ(text, expected);
+    }
 }
 
-TEST(Generator, DeadEndTopRowsStillGiveAValidSolution) {
+TEST(Random1to9Str, TakesOneDrawAndGivesEachCandidateAnEqualShare) {
+    for (const float r : {0.0f, 0.3f, 0.99999994f}) {
+        ScriptedRandom random({r});
+        EXPECT_EQ(Random1to9Str(".........", random), "");
+        EXPECT_EQ(Random1to9Str("......7..", random), "7");
+        EXPECT_EQ(random.Count(), 2U);
+    }
+    // The draw r picks the candidate floor(n * r) + 1: the nine ninths of
+    // [0, 1) map to the nine digits, and the largest draw below 1 gives 9.
+    IndexedArray<int, 10> seen{};
+    constexpr int Steps = 9000;
+    for (int k = 0; k < Steps; ++k) {
+        ScriptedRandom random({static_cast<float>(k) / Steps});
+        ++seen[Random1to9Str("123456789", random)[0] - '0'];
+    }
+    for (int d = 1; d <= 9; ++d) {
+        EXPECT_EQ(seen[d], Steps / 9) << d;
+    }
+    ScriptedRandom top({0.99999994f});
+    EXPECT_EQ(Random1to9Str("123456789", top), "9");
+    ScriptedRandom half({0.5f});
+    EXPECT_EQ(Random1to9Str(".2.....8.", half), "8");
+}
+
+TEST(Generator, FillsFromTheTopRowGreedilyOrByCompletion) {
+    EXPECT_EQ(GreedyFill(Row("123456789")), ParseBoard(test::SolvedBoard));
+    EXPECT_EQ(FillFromTopRow(Row("123456789")), ParseBoard(test::SolvedBoard));
     for (const char* digits : {"987654321", "123457689"}) {
-        const TopRow row = Row(digits);
-        EXPECT_FALSE(GreedyFill(row).has_value()) << digits;
-        const BoardDigits solution = FillFromTopRow(row);
+        EXPECT_FALSE(GreedyFill(Row(digits)).has_value()) << digits << " is a dead end";
+        const BoardDigits solution = FillFromTopRow(Row(digits));
         EXPECT_TRUE(CheckPuzzle(solution)) << digits;
-        EXPECT_TRUE(HasTopRow(solution, row)) << digits;
-        EXPECT_EQ(FillFromTopRow(row), solution) << "the same top row gives the same board";
+        EXPECT_TRUE(std::equal(solution.begin(), solution.begin() + BoardSide, digits,
+                               [](std::uint8_t d, char c) { return d == c - '0'; }))
+            << digits;
     }
 }
 
 TEST(Generator, CountPossibleDigitsCountsTheBlockOfTheCell) {
     BoardDigits board{};
     board[IndexOf(3, 3)] = 1; // centre block
-    board[IndexOf(0, 4)] = 2; // row 4: removes 2 from the centre block's row 4
+    board[IndexOf(0, 4)] = 2; // takes 2 from the centre block's row 4
     FlagGrid flags;
     BoardScanSetFlags(flags, board);
     NineFlags nine{};
     nine.fill(42);
     CountPossibleDigits3x3Block(flags, nine, IndexOf(5, 5));
-    EXPECT_EQ(nine[1], 1) << "only the filled cell itself";
-    EXPECT_EQ(nine[2], 5) << "neither row 4 of the block nor the filled cell takes a 2";
-    for (int d = 3; d <= 9; ++d) {
-        EXPECT_EQ(nine[static_cast<std::size_t>(d)], 8) << d;
-    }
+    EXPECT_EQ(nine, (NineFlags{{{0, 1, 5, 8, 8, 8, 8, 8, 8, 8}}}))
+        << "1: only the filled cell itself; 2: neither row 4 nor the filled cell";
 }
 
 TEST(Generator, DrawTopRowIsAnArrangementFromNineDraws) {
@@ -72,46 +98,35 @@ TEST(Generator, DrawTopRowIsAnArrangementFromNineDraws) {
         EXPECT_EQ(row, Row("123456789"));
     }
     ScriptedRandom lowest({0.0f});
-    EXPECT_EQ(DrawTopRow(lowest), Row("123456789"))
-        << "the lowest draw always takes the lowest digit";
+    EXPECT_EQ(DrawTopRow(lowest), Row("123456789")) << "the lowest draw takes the lowest digit";
 }
 
-TEST(Generator, RandomCellClearKeepsExactlyTheCountOfEachLevel) {
+TEST(Generator, RandomCellClearKeepsCells2KeepOfTheDrawnOrder) {
     const BoardDigits solved = ParseBoard(test::SolvedBoard);
     for (const int keep : {33, 30, 27, 24, 20, 0, 81, 1}) {
         ScriptedRandom random({0.13f, 0.77f, 0.5f, 0.91f, 0.02f});
         BoardDigits board = solved;
         RandomCellClear(board, keep, random);
         EXPECT_EQ(random.Count(), 162U) << keep;
-        EXPECT_EQ(CountOpen(board), 81 - keep) << keep;
+        EXPECT_EQ(CountOpen(board), CellCount - keep) << keep;
         for (int i = 0; i < CellCount; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            EXPECT_TRUE(board[at] == 0 || board[at] == solved[at]) << "kept cells keep their digit";
+            EXPECT_TRUE(board[i] == 0 || board[i] == solved[i]) << "kept cells keep their digit";
         }
     }
-}
-
-TEST(Generator, RandomCellClearExchangesTheDrawnPlaces) {
     // All draws 0: every exchange swaps place 0 with itself, so the first
-    // cells2Keep cells by index are the ones kept.
-    BoardDigits board = ParseBoard(test::SolvedBoard);
+    // cells by index are kept.
+    BoardDigits board = solved;
     ScriptedRandom zero({0.0f});
     RandomCellClear(board, 3, zero);
-    EXPECT_EQ(board[0], 1);
-    EXPECT_EQ(board[1], 2);
-    EXPECT_EQ(board[2], 3);
-    EXPECT_EQ(CountOpen(board), 78);
-
+    EXPECT_EQ(board, ParseBoard("123" + std::string(78, '.')));
     // The first exchange swaps places 0 and 80 (the largest draw below 1
-    // gives 80); the other 80 swap place 0 with itself. Place 0 then names
-    // cell 80, the one cell kept.
+    // gives 80), the other 80 leave place 0 alone: it names cell 80.
     std::vector<float> draws(162, 0.0f);
     draws[1] = 0.99999994f;
-    BoardDigits swapped = ParseBoard(test::SolvedBoard);
     ScriptedRandom once(draws);
-    RandomCellClear(swapped, 1, once);
-    EXPECT_EQ(CountOpen(swapped), 80);
-    EXPECT_EQ(swapped[80], 8);
+    board = solved;
+    RandomCellClear(board, 1, once);
+    EXPECT_EQ(board, ParseBoard(std::string(80, '.') + "8"));
 }
 
 TEST(Generator, GeneratePuzzleTakes171DrawsAndKeepsSolutionDigits) {
@@ -120,11 +135,9 @@ TEST(Generator, GeneratePuzzleTakes171DrawsAndKeepsSolutionDigits) {
         const GeneratedPuzzle generated = GeneratePuzzle(keep, random);
         EXPECT_EQ(random.Count(), 171U);
         EXPECT_TRUE(CheckPuzzle(generated.solution));
-        EXPECT_EQ(CountOpen(generated.puzzle), 81 - keep);
+        EXPECT_EQ(CountOpen(generated.puzzle), CellCount - keep);
         for (int i = 0; i < CellCount; ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            EXPECT_TRUE(generated.puzzle[at] == 0 ||
-                        generated.puzzle[at] == generated.solution[at]);
+            EXPECT_TRUE(generated.puzzle[i] == 0 || generated.puzzle[i] == generated.solution[i]);
         }
     }
 }
