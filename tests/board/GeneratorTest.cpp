@@ -30,13 +30,11 @@ int CountOpen(const BoardDigits& board) {
 }
 
 TEST(CompressDigitStr, KeepsOnlyTheDecimalDigitsInOrder) {
-    const std::pair<std::string, std::string> rows[] = {
-        {".........", ""}, {"123456789", "123456789"}, {"1.3..6..9", "1369"},
-        {"", ""},          {"a0b:9/", "09"},           {"9 8,7", "987"}};
-    for (auto [text, expected] : rows) {
-        CompressDigitStr(text);
-        EXPECT_EQ(text, expected);
-    }
+    std::string text = "a0b:9/ 1.3..6..9 8,7";
+    CompressDigitStr(text);
+    EXPECT_EQ(text, "09136987");
+    CompressDigitStr(text = ".........");
+    EXPECT_EQ(text, "");
 }
 
 TEST(Random1to9Str, TakesOneDrawAndGivesEachCandidateAnEqualShare) {
@@ -130,7 +128,7 @@ TEST(Generator, RandomCellClearKeepsCells2KeepOfTheDrawnOrder) {
 }
 
 TEST(Generator, GeneratePuzzleTakes171DrawsAndKeepsSolutionDigits) {
-    for (const int keep : {33, 30, 27, 24, 20}) {
+    for (const int keep : {33, 20}) {
         ScriptedRandom random({0.31f, 0.62f, 0.05f, 0.88f, 0.47f, 0.19f, 0.73f});
         const GeneratedPuzzle generated = GeneratePuzzle(keep, random);
         EXPECT_EQ(random.Count(), 171U);
