@@ -116,7 +116,7 @@ TEST(Generator, RandomCellClearKeepsCells2KeepOfTheDrawnOrder) {
     BoardDigits board = solved;
     ScriptedRandom zero({0.0f});
     RandomCellClear(board, 3, zero);
-    EXPECT_EQ(board, ParseBoard("123" + std::string(78, '.')));
+    EXPECT_EQ(board, ParseBoard(std::string("123").append(78, '.')));
     // The first exchange swaps places 0 and 80 (the largest draw below 1
     // gives 80), the other 80 leave place 0 alone: it names cell 80.
     std::vector<float> draws(162, 0.0f);
