@@ -77,7 +77,7 @@ TEST(CellDigit, ReadsTheLeadingNumberAndKeepsOnlyOneToNine) {
     }
     EXPECT_EQ(CellDigit(std::string(400, '9')), 0) << "beyond any integer type";
     EXPECT_EQ(CellDigit(std::string(400, '0') + "1"), 1) << "leading zeros do not matter";
-    EXPECT_EQ(CellDigit("4" + std::string(100000, 'x')), 4);
+    EXPECT_EQ(CellDigit(std::string("4").append(100000, 'x')), 4);
 }
 
 } // namespace

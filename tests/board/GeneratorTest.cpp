@@ -30,13 +30,11 @@ int CountOpen(const BoardDigits& board) {
 }
 
 TEST(CompressDigitStr, KeepsOnlyTheDecimalDigitsInOrder) {
-    const std::pair<std::string, std::string> rows[] = {
-        {".........", ""}, {"123456789", "123456789"}, {"1.3..6..9", "1369"},
-        {"", ""},          {"a0b:9/", "09"},           {"9 8,7", "987"}};
-    for (auto [text, expected] : rows) {
-        CompressDigitStr(text);
-        EXPECT_EQ(text, expected);
-    }
+    std::string text = "a0b:9/ 1.3..6..9 8,7";
+    CompressDigitStr(text);
+    EXPECT_EQ(text, "09136987");
+    CompressDigitStr(text = ".........");
+    EXPECT_EQ(text, "");
 }
 
 TEST(Random1to9Str, TakesOneDrawAndGivesEachCandidateAnEqualShare) {
@@ -118,7 +116,7 @@ TEST(Generator, RandomCellClearKeepsCells2KeepOfTheDrawnOrder) {
     BoardDigits board = solved;
     ScriptedRandom zero({0.0f});
     RandomCellClear(board, 3, zero);
-    EXPECT_EQ(board, ParseBoard("123" + std::string(78, '.')));
+    EXPECT_EQ(board, ParseBoard(std::string("123").append(78, '.')));
     // The first exchange swaps places 0 and 80 (the largest draw below 1
     // gives 80), the other 80 leave place 0 alone: it names cell 80.
     std::vector<float> draws(162, 0.0f);
@@ -130,7 +128,7 @@ TEST(Generator, RandomCellClearKeepsCells2KeepOfTheDrawnOrder) {
 }
 
 TEST(Generator, GeneratePuzzleTakes171DrawsAndKeepsSolutionDigits) {
-    for (const int keep : {33, 30, 27, 24, 20}) {
+    for (const int keep : {33, 20}) {
         ScriptedRandom random({0.31f, 0.62f, 0.05f, 0.88f, 0.47f, 0.19f, 0.73f});
         const GeneratedPuzzle generated = GeneratePuzzle(keep, random);
         EXPECT_EQ(random.Count(), 171U);
