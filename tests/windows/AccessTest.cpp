@@ -18,23 +18,20 @@ class AccessTest : public test::GuiTest {
             QTest::keyClick(Focused(), key);
         }
     }
-    // Opens a menu with Alt and its access key, then presses keys in it.
-    void ChooseFromMenu(Qt::Key menuKey, std::initializer_list<Qt::Key> keys) {
+    // Opens a menu with Alt and its access key, then presses `key` in it.
+    void ChooseFromMenu(Qt::Key menuKey, Qt::Key key) {
         QTest::keyClick(form.get(), menuKey, Qt::AltModifier);
-        for (const Qt::Key key : keys) {
-            ASSERT_NE(QApplication::activePopupWidget(), nullptr);
-            QTest::keyClick(QApplication::activePopupWidget(), key);
-        }
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), key);
     }
 };
 
 TEST_F(AccessTest, AWholePuzzleWithColoursByTheKeyboardAlone) {
     // "New Puzzle" at "Very Easy". "&New" opens highlighted; its N would
     // move on to "S&napShot".
-    ChooseFromMenu(Qt::Key_F, {Qt::Key_Return});
+    ChooseFromMenu(Qt::Key_F, Qt::Key_Return);
     Generate* newPuzzle = form->LoadedGenerate();
-    ASSERT_NE(newPuzzle, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(newPuzzle));
+    ASSERT_TRUE(newPuzzle != nullptr && QTest::qWaitForWindowActive(newPuzzle));
     QApplication::processEvents(); // the closing menu passes the focus on
     ASSERT_EQ(Focused(), static_cast<QWidget*>(newPuzzle->Command1()));
     Press(Qt::Key_Tab, 2); // over "Cancel" to "Clear Board"
@@ -77,7 +74,8 @@ TEST_F(AccessTest, AWholePuzzleWithColoursByTheKeyboardAlone) {
     ASSERT_EQ(Focused(), Cell(80));
     EXPECT_EQ(Cell(80)->BackColor(), 0x0000C0U);
 
-    // Every open cell filled, walking the board row by row, then checked.
+    // Every open cell filled, walking the board row by row up from the
+    // bottom (Up at the last cell stays put), then checked.
     for (int step = 0; step < CellCount; ++step) {
         const int row = 8 - step / 9;
         const int i = IndexOf(row % 2 == 0 ? 8 - step % 9 : step % 9, row);
@@ -85,13 +83,10 @@ TEST_F(AccessTest, AWholePuzzleWithColoursByTheKeyboardAlone) {
         if (Cell(i)->text().isEmpty()) {
             QTest::keyClicks(Focused(), QString::fromStdString(form->Solution()[std::size_t(i)]));
         }
-        if (step % 9 != 8) {
-            Press(row % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
-        } else if (row > 0) {
-            Press(Qt::Key_Up);
-        }
+        Press(step % 9 == 8 ? Qt::Key_Up : row % 2 == 0 ? Qt::Key_Left : Qt::Key_Right);
     }
-    ChooseFromMenu(Qt::Key_L, {Qt::Key_H});
+    ASSERT_EQ(Focused(), Cell(0));
+    ChooseFromMenu(Qt::Key_L, Qt::Key_H);
     ASSERT_NE(form->LoadedMessage(), nullptr);
     EXPECT_EQ(form->LoadedMessage()->Label1()->text(), "Correct Solution!");
 }
@@ -100,28 +95,23 @@ TEST_F(AccessTest, ScreenReadersNameEveryControlAndCanPickAColour) {
     TypeAtEnd(40, "5");
     const auto view = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); };
     const QString press = QAccessibleActionInterface::pressAction();
-    const struct {
-        QWidget* widget;
-        QAccessible::Role role;
-        const char* name;
-        const char* value;
-        bool checked, readOnly, pressable;
-    } rows[] = {
-        {form->ColorSelect(0), QAccessible::RadioButton, "red, #FF0000", "", true, false, true},
-        {form->ColorSelect(15), QAccessible::RadioButton, "dark purple, #400040", "", false, false,
-         true},
-        {Cell(40), QAccessible::EditableText, "row 5, column 5", "5", false, false, false},
-        {Box(41), QAccessible::EditableText, "row 5, column 6", "1234.6789", false, true, true}};
-    for (const auto& row : rows) {
-        QAccessibleInterface* described = view(row.widget);
-        ASSERT_TRUE(described != nullptr && described->actionInterface() != nullptr) << row.name;
-        EXPECT_EQ(described->role(), row.role) << row.name;
-        EXPECT_EQ(described->text(QAccessible::Name), row.name);
-        EXPECT_EQ(described->text(QAccessible::Value), row.value) << row.name;
-        EXPECT_EQ(described->state().checked, row.checked) << row.name;
-        EXPECT_EQ(described->state().readOnly, row.readOnly) << row.name;
-        EXPECT_EQ(described->actionInterface()->actionNames().contains(press), row.pressable)
-            << row.name;
+    // The role, then the name, the value and the states a reader announces.
+    const std::tuple<QWidget*, QAccessible::Role, const char*> rows[] = {
+        {form->ColorSelect(0), QAccessible::RadioButton, "red, #FF0000||checked||press"},
+        {form->ColorSelect(15), QAccessible::RadioButton, "dark purple, #400040||||press"},
+        {Cell(40), QAccessible::EditableText, "row 5, column 5|5|||"},
+        {Box(41), QAccessible::EditableText, "row 5, column 6|1234.6789||read-only|press"}};
+    for (const auto& [widget, role, described] : rows) {
+        QAccessibleInterface* seen = view(widget);
+        ASSERT_TRUE(seen != nullptr && seen->actionInterface() != nullptr) << described;
+        EXPECT_EQ(seen->role(), role) << described;
+        EXPECT_EQ(
+            QStringList({seen->text(QAccessible::Name), seen->text(QAccessible::Value),
+                         seen->state().checked ? "checked" : "",
+                         seen->state().readOnly ? "read-only" : "",
+                         seen->actionInterface()->actionNames().contains(press) ? "press" : ""})
+                .join('|'),
+            described);
     }
     QAccessibleTextInterface* boxText = view(Box(41))->textInterface();
     ASSERT_NE(boxText, nullptr) << "where screen readers read a text field";

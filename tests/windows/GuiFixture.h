@@ -15,30 +15,24 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <optional>
 
 namespace tessra::test {
 
-// What the GUI tests share: the windows, a scripted stand-in for the file and
-// colour dialogs, and a freshly started main window with helpers that click,
-// type and choose menu items as a user does.
-
 // Stands in for the modal file and colour dialogs: answers from a script,
 // where "" and nullopt (or no answer left) are the user cancelling, and
-// records every call.
+// records every call ("ShowSave <filter> <default extension>", "ShowColor").
 class ScriptedDialog final : public CommonDialog {
   public:
     QStringList fileAnswers;
     QList<std::optional<ColorValue>> colorAnswers;
-    QStringList calls; // "ShowSave <filter> <default extension>", "ShowColor"
+    QStringList calls;
 
     void ShowSave() override { FileName = NextFile("ShowSave "); }
     void ShowOpen() override { FileName = NextFile("ShowOpen "); }
@@ -57,8 +51,8 @@ class ScriptedDialog final : public CommonDialog {
 };
 
 // A freshly started main window, shown offscreen, with scripted dialogs, its
-// file failures collected in `errors` instead of message boxes, and a
-// scratch folder.
+// file failures collected in `errors` instead of message boxes, a scratch
+// folder, and helpers that click, type and choose menu items as a user does.
 class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -86,11 +80,13 @@ class GuiTest : public ::testing::Test {
 
     CellEdit* Cell(int index) const { return form->Grid(index); }
     ColorBox* Box(int index) const { return form->PossibleForm()->PossibleGrid(index); }
-    std::string FlagsOf(int index) const { return form->Flags()[std::size_t(index)].ToString(); }
+    QString FlagsOf(int index) const {
+        return QString::fromStdString(form->Flags()[std::size_t(index)].ToString());
+    }
     bool BoxesShowFlags() const {
         bool all = true;
         for (int i = 0; i < CellCount; ++i) {
-            all = all && Box(i)->Text().toStdString() == FlagsOf(i);
+            all = all && Box(i)->Text() == FlagsOf(i);
         }
         return all;
     }
