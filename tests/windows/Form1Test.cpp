@@ -47,9 +47,9 @@ TEST_F(GuiTest, StartsEmptyInAFixedWindowLaidOutInTwipsWithItsMenus) {
         const QFont f = w->font();
         fonts << f.families().first() + QString(" %1").arg(f.pointSizeF()) + (f.bold() ? "b" : "");
     }
-    EXPECT_EQ(fonts, QStringList({"Courier New 15b", "Courier New 12", "Times New Roman 12",
-                                  "Times New Roman 9.75b", "Times New Roman 12",
-                                  "Times New Roman 18b"}));
+    EXPECT_EQ(fonts,
+              QStringList({"Courier New 15b", "Courier New 12", "Times New Roman 12",
+                           "Times New Roman 9.75b", "Times New Roman 12", "Times New Roman 18b"}));
     QStringList seen;
     for (QAction* top : form->menuBar()->actions()) {
         seen << top->text();
