@@ -113,6 +113,7 @@ TEST_F(AccessTest, ScreenReadersNameEveryControlAndCanPickAColour) {
     ASSERT_NE(boxText, nullptr) << "where screen readers read a text field";
     EXPECT_EQ(boxText->text(0, boxText->characterCount()), "1234.6789");
     // Pressed through the screen reader, a swatch is selected as by a click.
+    EXPECT_EQ(view(Box(0))->actionInterface()->keyBindingsForAction(press), QStringList("Space"));
     view(form->ColorSelect(5))->actionInterface()->doAction(press);
     EXPECT_EQ(form->SelectedColor, 0xFF0000U);
     EXPECT_TRUE(view(form->ColorSelect(5))->state().checked &&

@@ -163,6 +163,7 @@ TEST_F(GuiTest, ClickOnACandidateBoxSelectsItsCellAndAppliesTheEditAction) {
     Trigger("ChangeFore");
     form->SelectedColor = 0x0000C0;
     QTest::mouseClick(Box(60), Qt::LeftButton);
+    QTest::mouseClick(Box(61), Qt::RightButton); // no selection, so no colour
     EXPECT_EQ(std::vector({Cell(60)->ForeColor(), Box(60)->ForeColor(), Cell(61)->ForeColor()}),
               std::vector<ColorValue>({0xC0, 0xC0, 0}));
 }

@@ -106,6 +106,7 @@ TEST_F(PuzzleTest, VerdictFlashesBetweenBlackAndItsColourUntilOkay) {
     EXPECT_EQ(message->Timer1()->interval(), 250);
     EXPECT_EQ(message->pos(), Centred(message));
     EXPECT_EQ(message->LabelColor(), 0U);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get())) << "the verdict leaves the focus";
     EXPECT_EQ(Flashes(message), (std::vector<ColorValue>{0xFF, 0, 0xFF}));
     EXPECT_EQ(message->Label1()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     // A new verdict while the old colour shows: the next step is black,
@@ -137,6 +138,18 @@ TEST_F(PuzzleTest, AboutCaptionSlidesRightAndJumpsBack) {
     EXPECT_TRUE(about->Label1()->text().startsWith(title + "(c)")) << "47 blanks, then the notice";
     EXPECT_EQ(about->Image1()->pixmap().size(), QSize(32, 32));
     EXPECT_EQ(about->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+    // The icon is a board whose dark blocks alone carry a digit.
+    const QImage icon = about->windowIcon().pixmap(64, 64).toImage();
+    for (int k = 0; k < 9; ++k) {
+        const QRect block(k % 3 * 64 / 3 + 4, k / 3 * 64 / 3 + 4, 13, 13);
+        int ink = 0;
+        for (int y = block.top(); y <= block.bottom(); ++y) {
+            for (int x = block.left(); x <= block.right(); ++x) {
+                ink += icon.pixel(x, y) != icon.pixel(block.topLeft());
+            }
+        }
+        EXPECT_EQ(ink > 0, k % 2 == 0) << k;
+    }
     for (int tick = 1; tick <= 45; ++tick) {
         about->Timer1_Timer();
     }

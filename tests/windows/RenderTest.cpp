@@ -279,13 +279,19 @@ TEST_F(GuiTest, PossibleValuesOpensBesideTheMainWindow) {
                     main.adjusted(-16, -16, 16, 16).intersects(possible))
             << at.x() << "," << at.y();
     }
-    // Where there is no room beside it, a window covers as little of it as it
-    // can; one larger than the screen either way is left where it is.
+    // A window as tall or as wide as the screen goes 8 pixels right of it or
+    // below it; where there is no room beside it, a window covers as little
+    // of it as it can; one larger than the screen either way is left where
+    // it is. Sizes are less the frame.
     form->move(screen.topLeft());
-    const QSize room = screen.size() - QSize(100, 100) - (size - form->size()); // less the frame
-    for (const auto& [large, at] : {std::pair{room, QPoint(100, 100)},
-                                    {QSize(99999, 100), QPoint(5, 5)},
-                                    {QSize(100, 99999), QPoint(5, 5)}}) {
+    const QSize full = screen.size() - (size - form->size()), room = full - QSize(100, 100);
+    const QRect main = form->frameGeometry();
+    for (const auto& [large, at] :
+         {std::pair{QSize(100, full.height()), QPoint(main.right() + 9, screen.top())},
+          {QSize(full.width(), 100), QPoint(screen.left(), main.bottom() + 9)},
+          {room, QPoint(100, 100)},
+          {QSize(99999, 100), QPoint(5, 5)},
+          {QSize(100, 99999), QPoint(5, 5)}}) {
         QWidget window;
         window.setGeometry(QRect(QPoint(5, 5), large));
         PlaceBeside(&window, form.get());
