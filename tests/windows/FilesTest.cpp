@@ -2,6 +2,7 @@
 
 #include "GuiFixture.h"
 #include "platform/SafeFile.h"
+#include "windows/Startup.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -193,6 +194,28 @@ TEST_F(FilesTest, AFileThatGrowsWhenSavedLoadsAgain) {
         Trigger("Load", Path(name));
         EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
         EXPECT_EQ(form->CurrentSavedPuzzle(), loaded) << name;
+    }
+}
+
+// A file named at start loads as the menu loads it, but only once the event
+// loop runs, so that a message box has the shown window under it.
+TEST_F(FilesTest, AFileNamedAtStartLoadsAsLoadDoesOnceTheEventLoopRuns) {
+    const SavedPuzzle fresh = form->CurrentSavedPuzzle();
+    form->NewPuzzle(30);
+    Trigger("SaveAs", Path("puzzle.sav"));
+    Write("damaged.sav", "-1 \r\n 0 x\r\n");
+    for (const QString name : {"puzzle.sav", "damaged.sav", "missing.sav"}) {
+        Restart();
+        Trigger("Load", Path(name));
+        const SavedPuzzle byMenu = form->CurrentSavedPuzzle();
+        const QString byMenuState = errors.join('\n') + "|" + form->FileName;
+        Restart();
+        OpenAtStart(*form, Path(name));
+        EXPECT_TRUE(form->CurrentSavedPuzzle() == fresh && errors.isEmpty()) << "not yet";
+        QTest::qWait(20); // once only
+        EXPECT_EQ(errors.join('\n') + "|" + form->FileName, byMenuState);
+        EXPECT_EQ(form->CurrentSavedPuzzle(), byMenu);
+        EXPECT_EQ(byMenu != fresh, name == "puzzle.sav");
     }
 }
 

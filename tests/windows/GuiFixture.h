@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardScan.h"
 #include "files/SavFile.h"
 #include "platform/CommonDialog.h"
 #include "windows/AboutForm.h"
@@ -89,6 +90,12 @@ class GuiTest : public ::testing::Test {
             all = all && Box(i)->Text() == FlagsOf(i);
         }
         return all;
+    }
+    // Every cell's candidates are the board's, and its box shows them.
+    bool CandidatesFollowTheBoard() const {
+        FlagGrid scanned;
+        BoardScanSetFlags(scanned, form->CurrentBoard());
+        return form->Flags() == scanned && BoxesShowFlags();
     }
     int FilledCells() const {
         const auto filled = [](const CellEdit* cell) { return !cell->text().isEmpty(); };

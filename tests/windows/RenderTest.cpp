@@ -132,12 +132,11 @@ class RenderTest : public GuiTest, public ::testing::WithParamInterface<std::tup
     void SetUp() override {
         const auto [dark, desktopSize] = GetParam();
         QPalette palette = QApplication::style()->standardPalette();
-        const std::pair<QPalette::ColorRole, QRgb> darkColours[] = {
-            {QPalette::Window, 0x353535},     {QPalette::Button, 0x353535},
-            {QPalette::Base, 0x2a2a2a},       {QPalette::WindowText, 0xffffff},
-            {QPalette::ButtonText, 0xffffff}, {QPalette::Text, 0xffffff}};
-        for (const auto& [role, colour] : darkColours) {
-            palette.setColor(role, dark ? QColor(colour) : palette.color(role));
+        for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+            palette.setColor(role, dark ? QColor(0x353535) : palette.color(role));
+        }
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            palette.setColor(role, dark ? QColor(Qt::white) : palette.color(role));
         }
         QApplication::setPalette(palette);
         if (desktopSize != 0) {
@@ -224,30 +223,31 @@ TEST_P(RenderTest, FocusedCellIsMarkedOnAnyBackground) {
             }
             return line;
         };
-        const int w = r.width() - 2 * band;
-        const int h = r.height() - 2 * band;
-        EXPECT_TRUE(marked(r.topLeft() + QPoint(band, 0), {1, 0}, {0, 1}, w)) << back;
-        EXPECT_TRUE(marked(r.bottomLeft() + QPoint(band, 0), {1, 0}, {0, -1}, w)) << back;
-        EXPECT_TRUE(marked(r.topLeft() + QPoint(0, band), {0, 1}, {1, 0}, h)) << back;
-        EXPECT_TRUE(marked(r.topRight() + QPoint(0, band), {0, 1}, {-1, 0}, h)) << back;
+        const int w = r.width() - 2 * band, h = r.height() - 2 * band;
+        EXPECT_TRUE(marked(r.topLeft() + QPoint(band, 0), {1, 0}, {0, 1}, w) &&
+                    marked(r.bottomLeft() + QPoint(band, 0), {1, 0}, {0, -1}, w) &&
+                    marked(r.topLeft() + QPoint(0, band), {0, 1}, {1, 0}, h) &&
+                    marked(r.topRight() + QPoint(0, band), {0, 1}, {-1, 0}, h))
+            << back;
         EXPECT_TRUE(Cell(40)->BackColor() == back && Box(40)->BackColor() == back);
     }
     // A cancelled snapshot still draws the board into the buffer. Between
     // the focus on cell 40 and on cell 41, only the text caret moves.
-    Trigger("SnapShot");
-    const QImage focusedOn40 = form->LoadedPictureBuffer()->Picture1();
-    ClickCell(41);
-    Trigger("SnapShot");
-    const QImage focusedOn41 = form->LoadedPictureBuffer()->Picture1();
-    const qreal ratio = focusedOn41.devicePixelRatio();
+    QImage pictures[2];
+    for (QImage& picture : pictures) {
+        Trigger("SnapShot");
+        picture = form->LoadedPictureBuffer()->Picture1();
+        ClickCell(41);
+    }
+    const qreal ratio = pictures[1].devicePixelRatio();
     const auto caret = [&](int cell, int x) {
         const double centre = (Cell(cell)->geometry().center().x() + 0.5 - Cell(0)->x()) * ratio;
         return std::abs(x - centre) <= 2 * ratio + 1;
     };
     int otherwise = 0;
-    for (int y = 0; y < focusedOn41.height(); ++y) {
-        for (int x = 0; x < focusedOn41.width(); ++x) {
-            otherwise += focusedOn40.pixel(x, y) != focusedOn41.pixel(x, y) && !caret(40, x) &&
+    for (int y = 0; y < pictures[1].height(); ++y) {
+        for (int x = 0; x < pictures[1].width(); ++x) {
+            otherwise += pictures[0].pixel(x, y) != pictures[1].pixel(x, y) && !caret(40, x) &&
                          !caret(41, x);
         }
     }
@@ -279,13 +279,19 @@ TEST_F(GuiTest, PossibleValuesOpensBesideTheMainWindow) {
                     main.adjusted(-16, -16, 16, 16).intersects(possible))
             << at.x() << "," << at.y();
     }
-    // Where there is no room beside it, a window covers as little of it as it
-    // can; one larger than the screen either way is left where it is.
+    // A window as tall or as wide as the screen goes 8 pixels right of it or
+    // below it; where there is no room beside it, a window covers as little
+    // of it as it can; one larger than the screen either way is left where
+    // it is. Sizes are less the frame.
     form->move(screen.topLeft());
-    const QSize room = screen.size() - QSize(100, 100) - (size - form->size()); // less the frame
-    for (const auto& [large, at] : {std::pair{room, QPoint(100, 100)},
-                                    {QSize(99999, 100), QPoint(5, 5)},
-                                    {QSize(100, 99999), QPoint(5, 5)}}) {
+    const QSize full = screen.size() - (size - form->size()), room = full - QSize(100, 100);
+    const QRect main = form->frameGeometry();
+    for (const auto& [large, at] :
+         {std::pair{QSize(100, full.height()), QPoint(main.right() + 9, screen.top())},
+          {QSize(full.width(), 100), QPoint(screen.left(), main.bottom() + 9)},
+          {room, QPoint(100, 100)},
+          {QSize(99999, 100), QPoint(5, 5)},
+          {QSize(100, 99999), QPoint(5, 5)}}) {
         QWidget window;
         window.setGeometry(QRect(QPoint(5, 5), large));
         PlaceBeside(&window, form.get());

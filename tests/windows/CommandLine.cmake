@@ -1,0 +1,34 @@
+# The built program, run as a user runs it from a terminal: help and version
+# with no window system at all, mistakes refused with status 2. Each pattern
+# matches the whole standard output, a "|", and the whole standard error.
+#   cmake -DPROGRAM=<tessra> -DSCRATCH=<folder> -P CommandLine.cmake
+
+# As in a desktop session: without a runtime folder Qt complains on standard error.
+file(MAKE_DIRECTORY "${SCRATCH}")
+file(CHMOD "${SCRATCH}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(ENV{XDG_RUNTIME_DIR} "${SCRATCH}")
+
+set(failures 0)
+function(expect status pattern)
+  if(status EQUAL 0)
+    set(ENV{QT_QPA_PLATFORM} none)
+  else()
+    set(ENV{QT_QPA_PLATFORM} offscreen)
+  endif()
+  # The time limit ends the program if it opened a window instead of ending.
+  execute_process(COMMAND "${PROGRAM}" ${ARGN} TIMEOUT 20
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result STREQUAL status OR NOT "${out}|${err}" MATCHES "${pattern}")
+    message(SEND_ERROR "tessra ${ARGN}: status ${result}, shown:\n${out}|${err}")
+  endif()
+endfunction()
+
+set(version "^Tessra [0-9]+\\.[0-9]+\n\\|$")
+expect(0 "${version}" --version)
+expect(0 "${version}" -v)
+expect(0 "${version}" -platform offscreen --version)
+expect(0 "^Usage: tessra \\[options\\] \\[FILE\\]\n.*--version.*File > Load.*\\|$" --help)
+expect(0 "^Usage: tessra .*\\|$" -h puzzle.sav)
+expect(2 "^\\|tessra: Unknown option 'frobnicate'\\.\nUsage: tessra \\[options\\] \\[FILE\\]\nTry 'tessra --help' for more information\\.\n$"
+  --frobnicate)
+expect(2 "^\\|tessra: Only one puzzle file can be opened\\.\n" one.sav two.sav)
