@@ -22,12 +22,6 @@ inline BoardDigits ParseBoard(std::string_view text) {
 inline constexpr std::string_view SolvedBoard = "123456789987321654654987321892714536716593842"
                                                 "435862917548279163371648295269135478";
 
-// True when two cells share a row, a column or a 3x3 block.
-inline bool SharesUnit(int a, int b) {
-    return RowOf(a) == RowOf(b) || ColumnOf(a) == ColumnOf(b) ||
-           (RowOf(a) / 3 == RowOf(b) / 3 && ColumnOf(a) / 3 == ColumnOf(b) / 3);
-}
-
 // Replays a fixed list of draws (repeating it when it runs out) and counts
 // how many were taken.
 class ScriptedRandom final : public RandomSource {
