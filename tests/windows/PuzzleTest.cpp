@@ -109,11 +109,16 @@ TEST_F(PuzzleTest, VerdictFlashesBetweenBlackAndItsColourUntilOkay) {
     EXPECT_EQ(Flashes(message), (std::vector<ColorValue>{0xFF, 0, 0xFF}));
     EXPECT_EQ(message->Label1()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     // A new verdict while the old colour shows: the next step is black,
-    // then the new colour; the window is neither reloaded nor re-centred.
+    // then the new colour; the window is neither reloaded nor re-centred,
+    // and the board the user went back to keeps the focus.
     message->move(10, 10);
     form->NewPuzzle(81);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     Trigger("Check");
     EXPECT_EQ(form->LoadedMessage(), message);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), form.get());
     EXPECT_EQ(message->Label1()->text() + " " + message->windowTitle(),
               "Correct Solution! Congratulations!");
     EXPECT_EQ(message->pos(), QPoint(10, 10));
