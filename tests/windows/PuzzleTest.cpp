@@ -48,8 +48,10 @@ TEST_F(PuzzleTest, EveryLevelKeepsItsCountOfASolutionRevealWrites) {
     form->SetCellForeColor(7, 0x0000FF);
     form->SetCellBackColor(12, 0x808080);
     for (const auto& [option, count] : {std::pair{2, 33}, {3, 30}, {4, 27}, {5, 24}, {6, 20}}) {
+        const QString possible = form->PossibleBox()->text();
         GenerateLevel(option);
         EXPECT_EQ(FilledCells(), count) << option;
+        EXPECT_EQ(form->PossibleBox()->text(), possible) << "no cell change is handled meanwhile";
         EXPECT_TRUE(CandidatesFollowTheBoard()) << "candidates of the kept cells alone";
         EXPECT_EQ(std::pair(Cell(7)->ForeColor(), Cell(8)->ForeColor()), std::pair(0x0000FFU, 0U))
             << "text colours come back";
