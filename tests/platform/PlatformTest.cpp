@@ -1,6 +1,7 @@
 #include "platform/CommonDialog.h"
 #include "platform/ProgramRandom.h"
 #include "platform/QtColor.h"
+#include "platform/SafeFile.h"
 
 #include <QTime>
 #include <gtest/gtest.h>
@@ -53,6 +54,18 @@ TEST(ColorValue, RedSitsInTheLowestByteAndSystemColoursShowClassic) {
         EXPECT_EQ(ToQColor(unknown), QColor(Qt::black)) << unknown;
     }
 }
+
+#ifdef Q_OS_LINUX
+// A pseudo file says it holds nothing, then gives its contents however long
+// they are: it is read, but never further than one byte past the limit.
+TEST(ReadWholeFile, ReadsPseudoFilesButNeverPastTheLimit) {
+    const WholeFile whole = ReadWholeFile("/proc/self/maps", 1 << 20);
+    ASSERT_EQ(whole.status, WholeFile::Status::Read) << whole.reason.toStdString();
+    EXPECT_TRUE(whole.bytes.contains("[stack]"));
+    const WholeFile cut = ReadWholeFile("/proc/self/maps", 100);
+    EXPECT_TRUE(cut.status == WholeFile::Status::TooLarge && cut.size == -1);
+}
+#endif
 
 TEST(CommonDialog, FiltersShowAsNamedFilterPlusAllFiles) {
     EXPECT_EQ(NameFiltersFor("*.sav || *.*"),
