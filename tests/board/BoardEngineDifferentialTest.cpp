@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
+#include <set>
 
 #ifndef TESSRA_DIFFERENTIAL_BOARDS
 #define TESSRA_DIFFERENTIAL_BOARDS 20000
@@ -19,17 +20,13 @@
 namespace tessra {
 namespace {
 
-bool Placed(int v) {
-    return v >= 1 && v <= 9;
-}
-
 // Column by column, each placed digit leaves its row, column and block
 // through single-flag writes; then its own cell holds it alone.
 FlagGrid ReferenceScan(const BoardDigits& board) {
     FlagGrid grid;
     for (int x = 0; x < BoardSide; ++x) {
         for (int y = 0; y < BoardSide; ++y) {
-            if (const int v = board[IndexOf(x, y)]; Placed(v)) {
+            if (const int v = board[IndexOf(x, y)]; v >= 1 && v <= 9) {
                 SetGridFlagRow(grid, y, v, false);
                 SetGridFlagCol(grid, x, v, false);
                 SetGridFlag3x3(grid, x, y, v, false);
@@ -43,21 +40,16 @@ FlagGrid ReferenceScan(const BoardDigits& board) {
 
 // Every row, column and block holds each digit 1..9 exactly once.
 bool ReferenceCheck(const BoardDigits& board) {
+    const std::set<int> digits = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (int u = 0; u < BoardSide; ++u) {
-        std::string row, column, block;
+        std::set<int> row, column, block;
         for (int k = 0; k < BoardSide; ++k) {
-            for (const auto& [text, cell] :
-                 {std::pair{&row, IndexOf(k, u)},
-                  {&column, IndexOf(u, k)},
-                  {&block, IndexOf(u % 3 * 3 + k % 3, u / 3 * 3 + k / 3)}}) {
-                *text += Placed(board[cell]) ? char('0' + board[cell]) : '.';
-            }
+            row.insert(board[IndexOf(k, u)]);
+            column.insert(board[IndexOf(u, k)]);
+            block.insert(board[IndexOf(u % 3 * 3 + k % 3, u / 3 * 3 + k / 3)]);
         }
-        for (std::string* text : {&row, &column, &block}) {
-            std::sort(text->begin(), text->end());
-            if (*text != "123456789") {
-                return false;
-            }
+        if (row != digits || column != digits || block != digits) {
+            return false;
         }
     }
     return true;

@@ -10,16 +10,6 @@
 namespace tessra {
 namespace {
 
-// 64-bit FNV-1a, fed one byte at a time.
-class Fnv1a {
-  public:
-    void Add(std::uint8_t byte) { hash_ = (hash_ ^ byte) * 0x100000001B3ULL; }
-    std::uint64_t Value() const { return hash_; }
-
-  private:
-    std::uint64_t hash_ = 0xCBF29CE484222325ULL;
-};
-
 // The hash of what the generator makes of every top row, in the order of
 // std::next_permutation from 123456789: per row one byte (1 when the greedy
 // fill got through, 0 at a dead end), then the 81 digits of the solution
@@ -30,30 +20,25 @@ constexpr std::uint64_t RecordedFillHash = 0x78AB4D4A71DE40D1ULL;
 
 TEST(GeneratorExhaustive, EveryTopRowGivesTheRecordedValidSolution) {
     TopRow row = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    int rows = 0;
-    int deadEnds = 0;
     int wrong = 0;
-    Fnv1a hash;
+    std::uint64_t hash = 0xCBF29CE484222325ULL; // 64-bit FNV-1a, a byte at a time
+    const auto add = [&hash](std::uint8_t byte) { hash = (hash ^ byte) * 0x100000001B3ULL; };
     do {
-        ++rows;
         const auto greedy = GreedyFill(row);
         const BoardDigits board = FillFromTopRow(row);
-        deadEnds += greedy ? 0 : 1;
         // A valid solution with that top row, and the greedy board itself
         // whenever the greedy fill gets through.
         if (!CheckPuzzle(board) || !std::equal(row.begin(), row.end(), board.begin()) ||
             (greedy && board != *greedy)) {
             ++wrong;
         }
-        hash.Add(greedy ? 1 : 0);
+        add(greedy ? 1 : 0);
         for (const std::uint8_t digit : board) {
-            hash.Add(digit);
+            add(digit);
         }
     } while (std::next_permutation(row.begin(), row.end()));
-    EXPECT_EQ(rows, 362880);
-    EXPECT_EQ(deadEnds, 55052);
     EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(hash.Value(), RecordedFillHash) << std::hex << hash.Value();
+    EXPECT_EQ(hash, RecordedFillHash) << std::hex << hash;
 }
 
 } // namespace
