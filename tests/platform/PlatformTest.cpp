@@ -3,9 +3,19 @@
 #include "platform/QtColor.h"
 #include "platform/SafeFile.h"
 
+#include <QTemporaryDir>
 #include <QTime>
+#include <atomic>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace tessra {
 namespace {
@@ -22,9 +32,6 @@ std::vector<float> Draws(float seed, int n) {
 TEST(ProgramRandom, SeedDecidesTheSequenceDownToItsFractionAndDrawsStayBelowOne) {
     EXPECT_EQ(Draws(12345.0f, 50), Draws(12345.0f, 50));
     EXPECT_NE(Draws(12345.0f, 50), Draws(12345.333f, 50)); // a third of a second apart
-    for (const float r : Draws(28799.666f, 100000)) {
-        ASSERT_TRUE(r >= 0.0f && r < 1.0f) << r;
-    }
     // A plain float conversion would round the largest draw up to 1.0, and
     // floor(1.0 * 81) would name a cell 81.
     EXPECT_EQ(ProgramRandom::ToUnitFloat(0), 0.0f);
@@ -43,27 +50,72 @@ TEST(ProgramRandom, TimeOfDaySeedIsAThirdOfTheSecondsSinceMidnight) {
 }
 
 TEST(ColorValue, RedSitsInTheLowestByteAndSystemColoursShowClassic) {
-    EXPECT_EQ(ToQColor(0x00FFFF), QColor(255, 255, 0)); // yellow
-    EXPECT_EQ(ToQColor(0x400080), QColor(128, 0, 64));
-    EXPECT_EQ(FromQColor(QColor(255, 128, 0)), 0x0080FFU);
-    EXPECT_EQ(FromQColor(ToQColor(0x123456U)), 0x123456U);
-    EXPECT_EQ(ToQColor(SystemWindowBackground), QColor(Qt::white));
-    EXPECT_EQ(ToQColor(SystemWindowText), QColor(Qt::black));
-    EXPECT_EQ(ToQColor(0x80000018U), QColor(255, 255, 225)); // the last index, 24
-    for (const ColorValue unknown : {0x80000019U, 0x800001FFU, 0xFFFFFF05U}) {
-        EXPECT_EQ(ToQColor(unknown), QColor(Qt::black)) << unknown;
+    const std::pair<ColorValue, QColor> rows[] = {
+        {0x00FFFF, QColor(255, 255, 0)},
+        {0x400080, QColor(128, 0, 64)},
+        {SystemWindowBackground, Qt::white},
+        {SystemWindowText, Qt::black},
+        {0x80000018U, QColor(255, 255, 225)}, // the last system colour, 24
+        {0x80000019U, Qt::black},
+        {0x800001FFU, Qt::black},
+        {0xFFFFFF05U, Qt::black}};
+    for (const auto& [value, colour] : rows) {
+        EXPECT_EQ(ToQColor(value), colour) << value;
     }
+    EXPECT_EQ(FromQColor(QColor(255, 128, 0)), 0x0080FFU);
 }
 
 #ifdef Q_OS_LINUX
+// A file of the limit is read to its last byte and one byte more is refused.
 // A pseudo file says it holds nothing, then gives its contents however long
 // they are: it is read, but never further than one byte past the limit.
-TEST(ReadWholeFile, ReadsPseudoFilesButNeverPastTheLimit) {
+TEST(ReadWholeFile, ReadsUpToTheLimitAndNeverPastIt) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("limit"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(QByteArray(99, 'x') + "y") == 100);
+    file.close();
+    EXPECT_EQ(ReadWholeFile(file.fileName(), 100).bytes, QByteArray(99, 'x') + "y");
+    const WholeFile over = ReadWholeFile(file.fileName(), 99);
+    EXPECT_TRUE(over.status == WholeFile::Status::TooLarge && over.size == 100);
     const WholeFile whole = ReadWholeFile("/proc/self/maps", 1 << 20);
     ASSERT_EQ(whole.status, WholeFile::Status::Read) << whole.reason.toStdString();
     EXPECT_TRUE(whole.bytes.contains("[stack]"));
     const WholeFile cut = ReadWholeFile("/proc/self/maps", 100);
     EXPECT_TRUE(cut.status == WholeFile::Status::TooLarge && cut.size == -1);
+}
+
+// The path flips between a file and a named pipe as fast as a thread can
+// rename: what was opened is asked by its descriptor, so every read ends at
+// once, as the one or the other.
+TEST(ReadWholeFile, APathSwappedForANamedPipeIsReadAsTheOneOrTheOther) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("file").toStdString(),
+                      pipe = dir.filePath("pipe").toStdString(),
+                      target = dir.filePath("target").toStdString(), staged = target + "~";
+    const int fd = open(file.c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_TRUE(write(fd, "x", 1) == 1 && close(fd) == 0 && mkfifo(pipe.c_str(), 0600) == 0 &&
+                link(file.c_str(), target.c_str()) == 0);
+    std::atomic<bool> done = false;
+    std::thread flipper([&] {
+        while (!done) {
+            for (const std::string& next : {pipe, file}) {
+                link(next.c_str(), staged.c_str());
+                std::rename(staged.c_str(), target.c_str());
+            }
+            close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK)); // lets a waiting reader go
+        }
+    });
+    // Each "/." lengthens the lookup, and so the time between a check and an open.
+    const QString slowPath = dir.path() + QString("/.").repeated(1000) + "/target";
+    int asPipe = 0, asFile = 0;
+    for (int n = 0; n < 2000; ++n) {
+        const WholeFile read = ReadWholeFile(slowPath, 100);
+        asPipe += read.status == WholeFile::Status::NotRegular ? 1 : 0;
+        asFile += read.bytes == "x" ? 1 : 0;
+    }
+    done = true;
+    flipper.join();
+    EXPECT_TRUE(asPipe + asFile == 2000 && asPipe > 0 && asFile > 0) << asPipe << " " << asFile;
 }
 #endif
 

@@ -9,14 +9,10 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
-#include <atomic>
 #include <filesystem>
-#include <thread>
 
 #ifdef Q_OS_UNIX
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace tessra {
@@ -65,19 +61,13 @@ TEST_F(FilesTest, SaveAndLoadKeepTheWorkAndRefusedPathsChangeNothing) {
                              {"Load", "missing.sav", "Could not read"},
                              {"SaveAs", "nowhere/x.sav", "Could not save the puzzle"},
                              {"SnapShot", "nowhere/x.bmp", "Could not save the picture"},
-                             {"Load", "folder.sav"},
                              {"SaveAs", "folder.sav"}};
 #ifdef Q_OS_UNIX
     // A named pipe would block an open for as long as nobody writes to it,
-    // and a save would replace it with a regular file.
-    for (const char* pipe : {"pipe.sav", "pipe.bmp"}) {
-        ASSERT_EQ(mkfifo(Path(pipe).toLocal8Bit().constData(), 0600), 0);
-    }
+    // and a save through a link to it would replace it with a regular file.
+    ASSERT_EQ(mkfifo(Path("pipe.sav").toLocal8Bit().constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(Path("pipe.sav"), Path("to-pipe.sav")));
-    rows.insert(rows.end(), {{"Load", "pipe.sav"},
-                             {"SaveAs", "pipe.sav"},
-                             {"SaveAs", "to-pipe.sav"},
-                             {"SnapShot", "pipe.bmp"}});
+    rows.insert(rows.end(), {{"Load", "pipe.sav"}, {"SaveAs", "to-pipe.sav"}});
 #endif
     for (const auto& [item, name, why] : rows) {
         Trigger(item, Path(name));
@@ -90,16 +80,13 @@ TEST_F(FilesTest, SaveAndLoadKeepTheWorkAndRefusedPathsChangeNothing) {
     // `ulimit -f` stopping a save part-way: an ordinary write failure.
     const auto files = QDir(dir.path()).count();
     if (const ScopedFileSizeLimit limit(100); limit.Active()) {
-        for (const char* item : {"SaveAs", "SnapShot"}) {
-            Trigger(item, Path("good.sav"));
-            EXPECT_TRUE(oneError("good.sav", "")) << item;
-        }
+        Trigger("SaveAs", Path("good.sav")); // a snapshot writes the same way
+        EXPECT_TRUE(oneError("good.sav", ""));
     }
     EXPECT_EQ(Read("good.sav").toStdString(), WriteSavFile(before));
     EXPECT_EQ(QDir(dir.path()).count(), files) << "no leftovers";
 #ifdef Q_OS_UNIX
-    EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.sav").toStdString()) &&
-                std::filesystem::is_fifo(Path("pipe.bmp").toStdString()));
+    EXPECT_TRUE(std::filesystem::is_fifo(Path("pipe.sav").toStdString()));
     // A link to a regular file is saved through and stays a link.
     ASSERT_TRUE(QFile::link(Path("good.sav"), Path("to-good.sav")));
     Trigger("SaveAs", Path("to-good.sav"));
@@ -113,8 +100,7 @@ TEST_F(FilesTest, SaveAndLoadKeepTheWorkAndRefusedPathsChangeNothing) {
     QTimer::singleShot(0, form.get(), [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr) << "no message box";
-        const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
-        shown = label->textFormat() == Qt::PlainText ? label->text() : "not plain text";
+        shown = box->textFormat() == Qt::PlainText ? box->text() : "not plain text";
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     Trigger("Load", Path(tagged));
@@ -152,6 +138,9 @@ TEST_F(FilesTest, LoadedCandidatesAreTheFilesAfterTheLastChangedCell) {
 TEST_F(FilesTest, SnapshotShowsTheBoardOfItsMoment) {
     Trigger("SnapShot", ""); // cancelled: nothing written
     EXPECT_TRUE(form->SnapShotFileName.isEmpty() && QDir(dir.path()).isEmpty());
+    form->activateWindow(); // the focus mark of cell 0 shows, but not in the picture
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ClickCell(0);
     Cell(0)->setText("7");
     form->SetCellBackColor(0, 0x0000FF);  // red
     form->SetCellBackColor(80, 0xFF0000); // blue
@@ -172,86 +161,25 @@ TEST_F(FilesTest, SnapshotShowsTheBoardOfItsMoment) {
     EXPECT_GT(dark, 10) << "the 7 in the middle of cell 0";
 }
 
-// A file written by another tool (LF line ends, single blanks) with texts at
-// the reader's limit: saving it adds CR LFs and print zones up to the largest
-// file the writer makes, and that must load again, to its very last byte.
-TEST_F(FilesTest, AFileThatGrowsWhenSavedLoadsAgain) {
-    QByteArray compact = "-1\n";
-    for (int i = 0; i < CellCount; ++i) {
-        compact += "-2147483648 -2147483648 123456789\n\n" +
-                   QByteArray(i == 40 ? MaxSavTextBytes : 0, '7') + "\n";
-    }
-    Write("compact.sav", compact + QByteArray("-2147483648\n").repeated(PaletteSize));
-    Trigger("Load", Path("compact.sav"));
-    const SavedPuzzle loaded = form->CurrentSavedPuzzle();
-    Trigger("SaveAs", Path("grown.sav"));
-    QByteArray grown = Read("grown.sav");
-    EXPECT_EQ(std::size_t(grown.size()), MaxSavFileSize);
-    // The same last colour, now with a last byte that counts.
-    Write("last.sav", grown.replace(grown.size() - 14, 14, "-0002147483648"));
-    for (const char* name : {"grown.sav", "last.sav"}) {
-        Restart();
-        Trigger("Load", Path(name));
-        EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
-        EXPECT_EQ(form->CurrentSavedPuzzle(), loaded) << name;
-    }
-}
-
 // A file named at start loads as the menu loads it, but only once the event
 // loop runs, so that a message box has the shown window under it.
 TEST_F(FilesTest, AFileNamedAtStartLoadsAsLoadDoesOnceTheEventLoopRuns) {
     const SavedPuzzle fresh = form->CurrentSavedPuzzle();
     form->NewPuzzle(30);
     Trigger("SaveAs", Path("puzzle.sav"));
-    Write("damaged.sav", "-1 \r\n 0 x\r\n");
-    for (const QString name : {"puzzle.sav", "damaged.sav", "missing.sav"}) {
+    const SavedPuzzle saved = form->CurrentSavedPuzzle();
+    for (const bool found : {true, false}) {
         Restart();
-        Trigger("Load", Path(name));
-        const SavedPuzzle byMenu = form->CurrentSavedPuzzle();
-        const QString byMenuState = errors.join('\n') + "|" + form->FileName;
-        Restart();
-        OpenAtStart(*form, Path(name));
+        OpenAtStart(*form, Path(found ? "puzzle.sav" : "missing.sav"));
         EXPECT_TRUE(form->CurrentSavedPuzzle() == fresh && errors.isEmpty()) << "not yet";
         QTest::qWait(20); // once only
-        EXPECT_EQ(errors.join('\n') + "|" + form->FileName, byMenuState);
-        EXPECT_EQ(form->CurrentSavedPuzzle(), byMenu);
-        EXPECT_EQ(byMenu != fresh, name == "puzzle.sav");
+        EXPECT_EQ(form->CurrentSavedPuzzle(), found ? saved : fresh);
+        EXPECT_EQ(form->FileName, found ? Path("puzzle.sav") : "");
+        EXPECT_EQ(errors.size(), found ? 0 : 1);
     }
 }
 
 #ifdef Q_OS_UNIX
-// The path flips between a damaged file and a named pipe as fast as a thread
-// can rename; a reader that opens the pipe would wait until the thread opens
-// it for writing. Every load must end at once with one of the two messages.
-TEST_F(FilesTest, APathSwappedForANamedPipeIsRefusedWithoutWaiting) {
-    namespace fs = std::filesystem;
-    const fs::path file = Path("damaged").toStdString(), pipe = Path("pipe").toStdString(),
-                   staged = Path("staged").toStdString(), target = Path("target.sav").toStdString();
-    Write("damaged", "x");
-    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    fs::copy_file(file, target);
-    std::atomic<bool> done = false;
-    std::thread flipper([&] {
-        for (std::error_code ignored; !done;) {
-            for (const fs::path& next : {pipe, file}) {
-                fs::create_hard_link(next, staged, ignored);
-                fs::rename(staged, target, ignored);
-            }
-            close(open(pipe.c_str(), O_WRONLY | O_NONBLOCK)); // lets a waiting reader go
-        }
-    });
-    // Each "/." lengthens the lookup, and so the time between a check and an open.
-    const QString slowPath = dir.path() + QString("/.").repeated(1000) + "/target.sav";
-    for (int n = 0; n < 2000; ++n) {
-        Trigger("Load", slowPath);
-    }
-    done = true;
-    flipper.join();
-    const auto asPipe = errors.filter("not a regular file").size();
-    EXPECT_EQ(asPipe + errors.filter("is not a number").size(), 2000);
-    EXPECT_TRUE(asPipe > 0 && asPipe < 2000) << "both the pipe and the file were met";
-}
-
 // Reading a file to guess its type can wait for ever (the kernel log, for
 // root), so the file dialogs must not read the files they list.
 TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {

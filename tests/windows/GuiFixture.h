@@ -28,7 +28,7 @@ namespace tessra::test {
 
 // Stands in for the modal file and colour dialogs: answers from a script,
 // where "" and nullopt (or no answer left) are the user cancelling, and
-// records every call ("ShowSave <filter> <default extension>", "ShowColor").
+// records every file dialog shown ("ShowSave <filter> <default extension>").
 class ScriptedDialog final : public CommonDialog {
   public:
     QStringList fileAnswers;
@@ -38,7 +38,6 @@ class ScriptedDialog final : public CommonDialog {
     void ShowSave() override { FileName = NextFile("ShowSave "); }
     void ShowOpen() override { FileName = NextFile("ShowOpen "); }
     bool ShowColor() override {
-        calls << "ShowColor";
         const auto answer = colorAnswers.isEmpty() ? std::nullopt : colorAnswers.takeFirst();
         Color = answer.value_or(Color);
         return answer.has_value();
