@@ -10,12 +10,10 @@
 namespace tessra {
 namespace {
 
-// The hash of what the generator makes of every top row, in the order of
-// std::next_permutation from 123456789: per row one byte (1 when the greedy
-// fill got through, 0 at a dead end), then the 81 digits of the solution
-// (the greedy board, or the completion after a dead end). Recorded from the
-// generator as first written; any change to a single choice of the fill
-// changes it.
+// The hash, over every top row in std::next_permutation order from 123456789,
+// of a byte (1 when the greedy fill got through, 0 at a dead end) and the 81
+// digits of the solution. Recorded from the generator as first written, so
+// any change to a single choice of the fill changes it.
 constexpr std::uint64_t RecordedFillHash = 0x78AB4D4A71DE40D1ULL;
 
 TEST(GeneratorExhaustive, EveryTopRowGivesTheRecordedValidSolution) {

@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ranges>
 
 namespace tessra::test {
 
@@ -84,11 +85,8 @@ class GuiTest : public ::testing::Test {
         return QString::fromStdString(form->Flags()[std::size_t(index)].ToString());
     }
     bool BoxesShowFlags() const {
-        bool all = true;
-        for (int i = 0; i < CellCount; ++i) {
-            all = all && Box(i)->Text() == FlagsOf(i);
-        }
-        return all;
+        const auto shows = [this](int i) { return Box(i)->Text() == FlagsOf(i); };
+        return std::ranges::all_of(std::views::iota(0, CellCount), shows);
     }
     // Every cell's candidates are the board's, and its box shows them.
     bool CandidatesFollowTheBoard() const {
@@ -96,10 +94,7 @@ class GuiTest : public ::testing::Test {
         BoardScanSetFlags(scanned, form->CurrentBoard());
         return form->Flags() == scanned && BoxesShowFlags();
     }
-    int FilledCells() const {
-        const auto filled = [](const CellEdit* cell) { return !cell->text().isEmpty(); };
-        return int(std::ranges::count_if(form->findChildren<CellEdit*>(), filled));
-    }
+    int FilledCells() const { return CellCount - int(std::ranges::count(form->CurrentBoard(), 0)); }
 
     void ClickCell(int index) { QTest::mouseClick(Cell(index), Qt::LeftButton); }
     // Types as a user does after clicking at the end of the cell's text.

@@ -156,24 +156,11 @@ class RenderTest : public GuiTest, public ::testing::WithParamInterface<std::tup
     const QFont desktopFont_ = QApplication::font();
 };
 
-TEST_P(RenderTest, NoTextIsClippedAndTheVerdictReadsInItsBlackPhase) {
-    Trigger("New");
-    Trigger("Check");
-    Trigger("About");
-    for (const QWidget* window : std::initializer_list<const QWidget*>{
-             form.get(), form->LoadedGenerate(), form->LoadedMessage(), form->LoadedAboutForm()}) {
-        EXPECT_EQ(ClippedTexts(window).join(", ").toStdString(), "")
-            << window->windowTitle().toStdString();
-    }
-    ASSERT_EQ(form->LoadedMessage()->LabelColor(), 0U);
-    const QPalette verdict = form->LoadedMessage()->Label1()->palette();
-    EXPECT_GE(Contrast(verdict.color(QPalette::WindowText), verdict.color(QPalette::Window)), 4.5);
-}
-
-// The focused cell carries a mark inside its frame that contrasts with any
-// background the user can give it, and changes no colour. (That it stays out
-// of snapshots is in FilesTest.)
-TEST_P(RenderTest, EveryBoxShowsItsFourEdgesAndTheFocusedCellItsMark) {
+// Every box shows its four edges; the focused cell carries a mark inside its
+// frame that contrasts with any background the user can give it and changes
+// no colour (that it stays out of snapshots is in FilesTest); no text is
+// clipped, and the verdict reads in its black phase.
+TEST_P(RenderTest, EveryWindowShowsItsEdgesTextsAndFocus) {
     Trigger("Extra");
     form->activateWindow(); // as the window manager does on a click
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -217,6 +204,17 @@ TEST_P(RenderTest, EveryBoxShowsItsFourEdgesAndTheFocusedCellItsMark) {
             }
         }
     }
+    Trigger("New");
+    Trigger("Check");
+    Trigger("About");
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             form.get(), form->LoadedGenerate(), form->LoadedMessage(), form->LoadedAboutForm()}) {
+        EXPECT_EQ(ClippedTexts(window).join(", ").toStdString(), "")
+            << window->windowTitle().toStdString();
+    }
+    ASSERT_EQ(form->LoadedMessage()->LabelColor(), 0U);
+    const QPalette verdict = form->LoadedMessage()->Label1()->palette();
+    EXPECT_GE(Contrast(verdict.color(QPalette::WindowText), verdict.color(QPalette::Window)), 4.5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, RenderTest,
