@@ -3,6 +3,7 @@
 #include "board/BoardScan.h"
 #include "files/SavFile.h"
 #include "platform/CommonDialog.h"
+#include "platform/ProgramRandom.h"
 #include "windows/AboutForm.h"
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
@@ -58,6 +59,7 @@ class GuiTest : public ::testing::Test {
   protected:
     void SetUp() override {
         form = std::make_unique<Form1>();
+        ProgramRandom::Instance().Seed(20.0f); // the same puzzles every run, not the clock's
         auto scripted = std::make_unique<ScriptedDialog>();
         dialog = scripted.get();
         form->SetCommonDialog(std::move(scripted));

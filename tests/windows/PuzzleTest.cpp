@@ -156,8 +156,7 @@ TEST_F(PuzzleTest, ExitClosesEveryWindow) {
     for (const char* item : {"New", "Check", "About", "Extra", "Exit"}) {
         Trigger(item);
     }
-    const auto shown = [](const QWidget* w) { return w->isVisible(); };
-    EXPECT_EQ(std::ranges::count_if(QApplication::topLevelWidgets(), shown), 0);
+    EXPECT_EQ(std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible), 0);
 }
 
 } // namespace
