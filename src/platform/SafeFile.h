@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <utility>
 
 namespace tessra {
 
@@ -21,45 +22,37 @@ struct WholeFile {
     // held (a file growing meanwhile, or a pseudo file without an end).
     qint64 size = 0;
     QString reason;
+
+    static WholeFile Refused(Status status, qint64 size = 0, QString reason = {}) {
+        WholeFile file;
+        file.status = status;
+        file.size = size;
+        file.reason = std::move(reason);
+        return file;
+    }
 };
 
 // Reads a whole regular file of at most maxBytes without ever waiting: a
-// path that names a named pipe, or becomes one between any check and the
-// open, is refused at once, and so is a file whose reads would wait (a
+// path that names a pipe or a device, or becomes one between any check and
+// the open, is refused at once, and so is a file whose reads would wait (a
 // kernel log that looks like an empty regular file). At most maxBytes + 1
 // bytes are read, however long the file turns out to be.
 WholeFile ReadWholeFile(const QString& path, qint64 maxBytes);
 
 // Writes bytes to path as a whole or not at all: they go to a file beside
-// it, which replaces the old file only once every byte is on disk. Only a
-// regular file, or a symbolic link to one, is replaced; anything else at
-// path (a folder, a pipe, a device) is left as it is and refused. On failure
-// the old file is untouched and the result is the reason; on success it is
-// empty.
+// it, which replaces the old file in one step once every byte is on disk.
+// Only a regular file, or a symbolic link to one, is replaced; anything else
+// at path (a folder, a pipe, a device such as NUL on Windows) is left as it
+// is and refused, and so is a read-only file. On failure the old file is
+// untouched, nothing is left beside it, and the result is the reason; on
+// success it is empty.
 QString WriteWholeFile(const QString& path, QByteArrayView bytes);
 
 // A write past the process's file size limit (`ulimit -f`) raises SIGXFSZ,
 // whose default action ends the program on the spot and loses unsaved work.
 // Ignored, the write fails with an error instead, and a save reports it like
-// a full disk. Call once at start; does nothing where there is no such
+// a full disk. Call once at start; does nothing on Windows, which has no such
 // signal.
 void IgnoreFileSizeLimitSignal();
-
-// Lowers this process's file size limit for as long as it lives, as
-// `ulimit -f` does for a shell; for tests. Active() is false where the system
-// has no such limit or refused it.
-class ScopedFileSizeLimit {
-  public:
-    explicit ScopedFileSizeLimit(qint64 bytes);
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-    ~ScopedFileSizeLimit();
-
-    bool Active() const { return active_; }
-
-  private:
-    bool active_ = false;
-    quint64 previous_ = 0;
-};
 
 } // namespace tessra

@@ -1,5 +1,6 @@
 #include "windows/Startup.h"
 
+#include "platform/Console.h"
 #include "platform/SafeFile.h"
 #include "windows/Form1.h"
 
@@ -20,11 +21,17 @@ constexpr int UsageStatus = 2;
 
 const char* const ApplicationName = "Tessra";
 
+// The program as the user types it: "tessra", also for tessra.exe.
 QString ProgramName(const QStringList& arguments) {
-    return arguments.isEmpty() ? QStringLiteral("tessra") : QFileInfo(arguments[0]).fileName();
+    QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments[0]).fileName();
+    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {
+        name.chop(4);
+    }
+    return name.isEmpty() ? QStringLiteral("tessra") : name;
 }
 
 int Answer(const CommandLine& command) {
+    UseParentConsole();
     std::fputs(qPrintable(command.output), stdout);
     std::fputs(qPrintable(command.errors), stderr);
     return command.exitStatus.value_or(0);
@@ -119,11 +126,8 @@ int RunTessra(int& argc, char** argv) {
     // so that they work in a terminal without a display too. Qt's own
     // options (-platform, -style) make this first reading fail; the second,
     // after QApplication has taken them out, decides then.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    if (const CommandLine early = ParseCommandLine(arguments); early.exitStatus == 0) {
+    if (const CommandLine early = ParseCommandLine(ProgramArguments(argc, argv));
+        early.exitStatus == 0) {
         return Answer(early);
     }
 

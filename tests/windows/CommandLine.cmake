@@ -1,7 +1,8 @@
 # The built program, run as a user runs it from a terminal: help and version
 # with no window system at all, mistakes refused with status 2. Each pattern
 # matches the whole standard output, a "|", and the whole standard error.
-#   cmake -DPROGRAM=<tessra> -DSCRATCH=<folder> -P CommandLine.cmake
+#   cmake -DPROGRAM=<tessra> [-DEMULATOR=<wine-run>] -DSCRATCH=<folder> -P CommandLine.cmake
+# A Windows build runs under the emulator and ends its lines in CR LF.
 
 # As in a desktop session: without a runtime folder Qt complains on standard error.
 file(MAKE_DIRECTORY "${SCRATCH}")
@@ -16,8 +17,10 @@ function(expect status pattern)
     set(ENV{QT_QPA_PLATFORM} offscreen)
   endif()
   # The time limit ends the program if it opened a window instead of ending.
-  execute_process(COMMAND "${PROGRAM}" ${ARGN} TIMEOUT 20
+  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN} TIMEOUT 20
     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
   if(NOT result STREQUAL status OR NOT "${out}|${err}" MATCHES "${pattern}")
     message(SEND_ERROR "tessra ${ARGN}: status ${result}, shown:\n${out}|${err}")
   endif()

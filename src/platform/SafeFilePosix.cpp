@@ -1,31 +1,20 @@
+// Whole-file reads and writes on POSIX systems: descriptors asked what they
+// are with fstat, and QSaveFile for the write-then-rename.
+
 #include "platform/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <csignal>
-
-#ifdef Q_OS_UNIX
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace tessra {
 
 namespace {
-
-WholeFile Refused(WholeFile::Status status, qint64 size = 0, QString reason = {}) {
-    WholeFile file;
-    file.status = status;
-    file.size = size;
-    file.reason = std::move(reason);
-    return file;
-}
-
-#ifdef Q_OS_UNIX
 
 class Descriptor {
   public:
@@ -43,29 +32,31 @@ class Descriptor {
     int fd_;
 };
 
-WholeFile ReadWholeFileUnix(const QString& path, qint64 maxBytes) {
+} // namespace
+
+WholeFile ReadWholeFile(const QString& path, qint64 maxBytes) {
     const QByteArray native = QFile::encodeName(path);
     // Something that is already no regular file is not even opened: opening
     // a device can have effects of its own.
     struct stat info {};
     if (::stat(native.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        return Refused(WholeFile::Status::NotRegular);
+        return WholeFile::Refused(WholeFile::Status::NotRegular);
     }
     // Without waiting: a named pipe put at the path after that check would
     // hold a blocking open until somebody writes to it. What was opened is
     // then asked by its descriptor, which no rename can swap.
     const Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.Get() < 0) {
-        return Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
+        return WholeFile::Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
     }
     if (::fstat(fd.Get(), &info) != 0) {
-        return Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
+        return WholeFile::Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return Refused(WholeFile::Status::NotRegular);
+        return WholeFile::Refused(WholeFile::Status::NotRegular);
     }
     if (info.st_size > maxBytes) {
-        return Refused(WholeFile::Status::TooLarge, info.st_size);
+        return WholeFile::Refused(WholeFile::Status::TooLarge, info.st_size);
     }
     // A pseudo file may say it is empty and never end, so the read is
     // bounded whatever the size said; and it stays non-blocking, so a file
@@ -81,59 +72,21 @@ WholeFile ReadWholeFileUnix(const QString& path, qint64 maxBytes) {
         } else if (got == 0) {
             break;
         } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            return Refused(WholeFile::Status::Failed, 0,
-                           QStringLiteral("It does not give its contents at once, the way a "
-                                          "file on disk does."));
+            return WholeFile::Refused(
+                WholeFile::Status::Failed, 0,
+                QStringLiteral("It does not give its contents at once, the way a "
+                               "file on disk does."));
         } else if (errno != EINTR) {
-            return Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
+            return WholeFile::Refused(WholeFile::Status::Failed, 0, qt_error_string(errno));
         }
     }
     if (total > maxBytes) {
-        return Refused(WholeFile::Status::TooLarge, info.st_size > maxBytes ? info.st_size : -1);
+        return WholeFile::Refused(WholeFile::Status::TooLarge,
+                                  info.st_size > maxBytes ? info.st_size : -1);
     }
     file.bytes.truncate(total);
     file.status = WholeFile::Status::Read;
     return file;
-}
-
-#else
-
-// Elsewhere a path cannot be swapped for a named pipe under us in the same
-// way; Qt's own checks and a bounded read do.
-WholeFile ReadWholeFileQt(const QString& path, qint64 maxBytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        return Refused(WholeFile::Status::NotRegular);
-    }
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        return Refused(WholeFile::Status::Failed, 0, source.errorString());
-    }
-    if (source.size() > maxBytes) {
-        return Refused(WholeFile::Status::TooLarge, source.size());
-    }
-    WholeFile file;
-    file.bytes = source.read(maxBytes + 1);
-    if (source.error() != QFileDevice::NoError) {
-        return Refused(WholeFile::Status::Failed, 0, source.errorString());
-    }
-    if (file.bytes.size() > maxBytes) {
-        return Refused(WholeFile::Status::TooLarge, -1);
-    }
-    file.status = WholeFile::Status::Read;
-    return file;
-}
-
-#endif
-
-} // namespace
-
-WholeFile ReadWholeFile(const QString& path, qint64 maxBytes) {
-#ifdef Q_OS_UNIX
-    return ReadWholeFileUnix(path, maxBytes);
-#else
-    return ReadWholeFileQt(path, maxBytes);
-#endif
 }
 
 QString WriteWholeFile(const QString& path, QByteArrayView bytes) {
@@ -168,36 +121,7 @@ QString WriteWholeFile(const QString& path, QByteArrayView bytes) {
 }
 
 void IgnoreFileSizeLimitSignal() {
-#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
-#endif
 }
-
-#ifdef Q_OS_UNIX
-
-ScopedFileSizeLimit::ScopedFileSizeLimit(qint64 bytes) {
-    rlimit limit{};
-    if (getrlimit(RLIMIT_FSIZE, &limit) != 0) {
-        return;
-    }
-    previous_ = limit.rlim_cur;
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    active_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-ScopedFileSizeLimit::~ScopedFileSizeLimit() {
-    rlimit limit{};
-    if (active_ && getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-        limit.rlim_cur = static_cast<rlim_t>(previous_);
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-}
-
-#else
-
-ScopedFileSizeLimit::ScopedFileSizeLimit(qint64) {}
-ScopedFileSizeLimit::~ScopedFileSizeLimit() = default;
-
-#endif
 
 } // namespace tessra
