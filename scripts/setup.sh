@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing, benchmarking and
-# fuzzing Tessra need. Safe to run again: it only calls apt-get when a package
-# is missing. Works as root or through sudo.
+# fuzzing Tessra need; with --windows, also what building and testing it for
+# Windows needs (scripts/windows). Safe to run again: it only calls apt-get
+# when a package is missing. Works as root or through sudo.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,28 @@ packages=(
   # File::MimeInfo (no desktop).
   lintian xdg-utils shared-mime-info libglib2.0-bin libfile-mimeinfo-perl
 )
+
+case "${1:-}" in
+--windows)
+  packages+=(
+    # The MinGW-w64 cross compilers with the posix thread model, which
+    # Qt's threads need, and the tools that read Windows programs.
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 icoutils
+    # Qt's source comes from Debian (apt-get source needs dpkg-dev); its
+    # build needs perl and the host Qt's tools.
+    dpkg-dev perl qt6-base-dev-tools
+    # Wine runs the tests and the installer; NSIS builds the installer.
+    wine wine64 nsis zip unzip
+    # A virtual X display, for Wine's first start without a desktop.
+    xvfb xauth
+  )
+  ;;
+"") ;;
+*)
+  echo "usage: scripts/setup.sh [--windows]" >&2
+  exit 2
+  ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -59,6 +59,8 @@ TEST(ColorValue, RedSitsInTheLowestByteAndSystemColoursShowClassic) {
 // A file of the limit is read to its last byte and one byte more is refused.
 // A pseudo file says it holds nothing, then gives its contents however long
 // they are: it is read, but never further than one byte past the limit.
+// (Windows has no such files in its file systems; what it has instead,
+// devices and pipes, is refused before it is read: see FilesTest.)
 TEST(ReadWholeFile, ReadsUpToTheLimitAndNeverPastIt) {
     QTemporaryDir dir;
     QFile file(dir.filePath("limit"));
