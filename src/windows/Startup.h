@@ -31,8 +31,9 @@ struct CommandLine {
     std::optional<QString> file;
 };
 
-// Reads `tessra [FILE]`, --help and --version. Qt's own options (-platform,
-// -style) are mistakes here: pass the arguments QApplication left.
+// Reads `tessra [FILE]`, --help and --version from the program's whole
+// command line. Qt's own options (-platform, -style, -display, ...) and their
+// values are left to Qt; one of them without its value is a mistake.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Loads `file` into `window` exactly as "&Load" does, as soon as the event
