@@ -97,6 +97,15 @@ void SetUpApplication() {
     IgnoreFileSizeLimitSignal();
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TESSRA_VERSION));
+    // Desktops match a running window to its launcher by this name: Wayland's
+    // app_id is the desktop entry's name. X11's WM_CLASS is made of an
+    // instance name, which the entry names as StartupWMClass, and a class,
+    // the application's name ("Tessra"); Qt takes the instance name from
+    // -name, else from RESOURCE_NAME, else from the program's file name.
+    QApplication::setDesktopFileName(QStringLiteral(TESSRA_APP_ID));
+    if (qEnvironmentVariableIsEmpty("RESOURCE_NAME")) {
+        qputenv("RESOURCE_NAME", TESSRA_APP_ID);
+    }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
