@@ -17,6 +17,8 @@ packages=(
   # types as xdg-mime reads them through GIO (file managers) and through
   # File::MimeInfo (no desktop).
   lintian xdg-utils shared-mime-info libglib2.0-bin libfile-mimeinfo-perl
+  # The class the running window announces, read on a virtual X server.
+  xvfb xauth x11-utils
 )
 
 case "${1:-}" in

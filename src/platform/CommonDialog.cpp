@@ -54,6 +54,14 @@ class NameOnlyIconProvider final : public QFileIconProvider {
         if (!info.isFile()) {
             return QFileIconProvider::type(info); // folders and links: no lookup
         }
+        // A statistics program's data files end in .sav too, and by the name
+        // alone the MIME database cannot tell the two apart: it then says
+        // whichever it knew first, even where Tessra's own file type is
+        // installed. In Tessra's dialogs a .sav file is a puzzle, named as
+        // that file type names it.
+        if (info.suffix().compare(QLatin1String("sav"), Qt::CaseInsensitive) == 0) {
+            return QStringLiteral("Tessra puzzle");
+        }
         const QMimeType mime = mimes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
         return mime.comment().isEmpty() ? mime.name() : mime.comment();
     }

@@ -39,11 +39,15 @@ void FitFontToLabel(QLabel* label) {
 
 AboutForm::AboutForm(QWidget* owner) : QDialog(owner) {
     MakeFixedDialog(this, QStringLiteral("About"), 3285, 1755);
+    // Screen readers read the caption and the label without the blanks that
+    // scroll the one and wrap the other.
+    setAccessibleName(windowTitle());
 
     // The run of blanks pushes the notice below the title in the narrow label.
     label1_ = new QLabel(QStringLiteral("Tessra v1.0") + QString(47, QLatin1Char(' ')) +
                              QStringLiteral("(c) 2026 the Tessra developers"),
                          this);
+    label1_->setAccessibleName(label1_->text().simplified());
     label1_->setGeometry(TwipsRect(240, 120, 2055, 855));
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -6,6 +6,7 @@
 #include "windows/CellEdit.h"
 #include "windows/ColorBox.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 
 namespace tessra {
@@ -17,9 +18,25 @@ constexpr IndexedArray<int, BoardSide> BoxLeft = {120,  720,  1320, 2040, 2640,
 constexpr IndexedArray<int, BoardSide> BoxTop = {120,  600,  1080, 1680, 2160,
                                                  2640, 3240, 3720, 4200};
 
+// A plain widget is a "filler" to screen readers, which do not announce it
+// as a window; this one is a window, named by its caption.
+QAccessibleInterface* Form2Accessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(Form2::staticMetaObject.className())) {
+        if (auto* window = qobject_cast<Form2*>(object)) {
+            return new QAccessibleWidget(window, QAccessible::Window);
+        }
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Form2::Form2() : QWidget(nullptr, Qt::Window) {
+    static const bool describedAsWindow = [] {
+        QAccessible::installFactory(&Form2Accessible);
+        return true;
+    }();
+    (void)describedAsWindow;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Possible Values"));
     setWindowIcon(AppIcon());

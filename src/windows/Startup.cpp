@@ -45,6 +45,50 @@ CommandLine Refuse(const QString& program, const QString& usage, const QString& 
     return command;
 }
 
+// Takes Qt's options out of `arguments` as Qt will, so that they are neither
+// mistakes nor puzzle files here. Returns the option whose value is missing.
+std::optional<QString> SetAsideQtOptions(QStringList& arguments) {
+    // As QCoreApplication, QGuiApplication, QApplication and the X11 platform
+    // read them (Qt 6), with one dash or two. An option of the first list
+    // takes the next word as its value, whatever that looks like. -geometry,
+    // -title and -icon are the X11 names of the -qwindow options.
+    static const QStringList withValue =
+        QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry "
+                       "qwindowtitle qwindowicon session qmljsdebugger style stylesheet display "
+                       "geometry title icon name visual")
+            .split(QLatin1Char(' '));
+    static const QStringList withEquals =
+        QStringLiteral("style stylesheet qmljsdebugger").split(QLatin1Char(' '));
+    static const QStringList flags =
+        QStringLiteral("reverse testability widgetcount nograb dograb").split(QLatin1Char(' '));
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        QStringView name = argument;
+        if (i == 0 || !name.startsWith(QLatin1Char('-'))) {
+            ours << argument;
+            continue;
+        }
+        name = name.mid(name.startsWith(QLatin1String("--")) ? 2 : 1);
+        // -style=Fusion, -stylesheet=file and -qmljsdebugger=port:1234 carry
+        // their value; macOS's Finder adds -psn_<number>.
+        const qsizetype equals = name.indexOf(QLatin1Char('='));
+        if ((equals > 0 && withEquals.contains(name.left(equals))) ||
+            name.startsWith(QLatin1String("psn_"))) {
+            continue;
+        }
+        if (withValue.contains(name)) {
+            if (++i == arguments.size()) {
+                return argument;
+            }
+        } else if (!flags.contains(name)) {
+            ours << argument;
+        }
+    }
+    arguments = ours;
+    return std::nullopt;
+}
+
 } // namespace
 
 void SetUpApplication() {
@@ -53,6 +97,15 @@ void SetUpApplication() {
     IgnoreFileSizeLimitSignal();
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setApplicationVersion(QStringLiteral(TESSRA_VERSION));
+    // Desktops match a running window to its launcher by this name: Wayland's
+    // app_id is the desktop entry's name. X11's WM_CLASS is made of an
+    // instance name, which the entry names as StartupWMClass, and a class,
+    // the application's name ("Tessra"); Qt takes the instance name from
+    // -name, else from RESOURCE_NAME, else from the program's file name.
+    QApplication::setDesktopFileName(QStringLiteral(TESSRA_APP_ID));
+    if (qEnvironmentVariableIsEmpty("RESOURCE_NAME")) {
+        qputenv("RESOURCE_NAME", TESSRA_APP_ID);
+    }
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
@@ -81,7 +134,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     const QString program = ProgramName(arguments);
     const QString usage = QStringLiteral("Usage: %1 [options] [FILE]").arg(program);
-    if (!parser.parse(arguments)) {
+    QStringList ours = arguments;
+    if (const std::optional<QString> bare = SetAsideQtOptions(ours)) {
+        return Refuse(program, usage, QStringLiteral("Missing value after '%1'.").arg(*bare));
+    }
+    if (!parser.parse(ours)) {
         return Refuse(program, usage, parser.errorText());
     }
     CommandLine command;
@@ -122,21 +179,16 @@ void OpenAtStart(Form1& window, const QString& file) {
 }
 
 int RunTessra(int& argc, char** argv) {
-    // --help and --version are answered before Qt opens the window system,
-    // so that they work in a terminal without a display too. Qt's own
-    // options (-platform, -style) make this first reading fail; the second,
-    // after QApplication has taken them out, decides then.
-    if (const CommandLine early = ParseCommandLine(ProgramArguments(argc, argv));
-        early.exitStatus == 0) {
-        return Answer(early);
-    }
-
-    QApplication app(argc, argv);
-    SetUpApplication();
-    const CommandLine command = ParseCommandLine(QCoreApplication::arguments());
+    // --help, --version and every mistake are answered before Qt opens the
+    // window system, so that they work in a terminal without a display too.
+    // Qt takes its own options out of argv, as the reading here sets them
+    // aside.
+    const CommandLine command = ParseCommandLine(ProgramArguments(argc, argv));
     if (command.exitStatus) {
         return Answer(command);
     }
+    QApplication app(argc, argv);
+    SetUpApplication();
     Form1 window;
     window.show();
     if (command.file) {

@@ -9,9 +9,10 @@ namespace tessra {
 class Form1;
 
 // What every Tessra process with windows sets up right after creating its
-// QApplication: the application's name and version; the Fusion style,
-// because the board is laid out to the pixel and must look the same on
-// every desktop; and file size limits reported as write errors.
+// QApplication: the application's name and version, and the desktop entry
+// its windows belong to; the Fusion style, because the board is laid out to
+// the pixel and must look the same on every desktop; and file size limits
+// reported as write errors.
 void SetUpApplication();
 
 // For the tests, benchmarks and tools that drive the windows without a
@@ -31,8 +32,9 @@ struct CommandLine {
     std::optional<QString> file;
 };
 
-// Reads `tessra [FILE]`, --help and --version. Qt's own options (-platform,
-// -style) are mistakes here: pass the arguments QApplication left.
+// Reads `tessra [FILE]`, --help and --version from the program's whole
+// command line. Qt's own options (-platform, -style, -display, ...) and their
+// values are left to Qt; one of them without its value is a mistake.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Loads `file` into `window` exactly as "&Load" does, as soon as the event

@@ -94,16 +94,21 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 
 # The desktop entry must name what was installed: the program to run, by
-# its full path and with the file to open, the icon to show and the file type
-# it opens.
+# its full path and with the file to open, the icon to show, the class its
+# windows announce (the instance name of WM_CLASS on X11; Wayland's app_id is
+# the entry's own name) and the file type it opens.
 file(STRINGS "${desktop}" exec_line REGEX "^Exec=")
 file(STRINGS "${desktop}" icon_line REGEX "^Icon=")
+file(STRINGS "${desktop}" class_line REGEX "^StartupWMClass=")
 file(STRINGS "${desktop}" mime_line REGEX "^MimeType=")
 if(NOT exec_line STREQUAL "Exec=${binary} %f")
   fail("${desktop}: \"${exec_line}\" does not start ${binary} with a file")
 endif()
 if(NOT icon_line STREQUAL "Icon=${app_id}")
   fail("${desktop}: \"${icon_line}\" does not name the installed icon ${app_id}")
+endif()
+if(NOT class_line STREQUAL "StartupWMClass=${app_id}")
+  fail("${desktop}: \"${class_line}\" does not name the windows' class ${app_id}")
 endif()
 # (file(STRINGS) escapes the semicolon: a line is an element of a list.)
 if(NOT mime_line STREQUAL "MimeType=${mime_type}\\;")

@@ -184,11 +184,13 @@ TEST_F(FilesTest, AFileNamedAtStartLoadsAsLoadDoesOnceTheEventLoopRuns) {
 
 #ifdef Q_OS_UNIX
 // Reading a file to guess its type can wait for ever (the kernel log, for
-// root), so the file dialogs must not read the files they list.
+// root), so the file dialogs must not read the files they list. By its name
+// alone, a .sav file is a puzzle here, whichever other program also claims
+// the name.
 TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
     const QDateTime longAgo = QDateTime::currentDateTime().addDays(-2);
-    for (const char* name : {"probe", "kmsg"}) {
-        Write(name, "%PDF-1.4\n");
+    for (const char* name : {"probe", "kmsg", "game.SAV"}) {
+        Write(name, "$FL2@(#) SPSS DATA FILE\n");
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
                     file.setFileTime(longAgo, QFileDevice::FileAccessTime));
@@ -203,6 +205,7 @@ TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
     QtCommonDialog common(form.get()); // Save shows the same dialog
     common.Filter = "*.sav || *.*";
     QString typeShown;
+    QString puzzleType;
     QTimer::singleShot(0, form.get(), [&] {
         auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(fileDialog, nullptr) << "no file dialog";
@@ -214,11 +217,13 @@ TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
             QTest::qWait(10);
             typeShown = model->type(model->index(Path("kmsg")));
         }
+        puzzleType = model->type(model->index(Path("game.SAV")));
         fileDialog->reject();
     });
     common.ShowOpen();
     EXPECT_TRUE(common.FileName.isEmpty() && !typeShown.isEmpty()) << "cancelled, once listed";
-    EXPECT_FALSE(readSinceMarked("kmsg"));
+    EXPECT_FALSE(readSinceMarked("kmsg") || readSinceMarked("game.SAV"));
+    EXPECT_EQ(puzzleType.toStdString(), "Tessra puzzle");
 }
 #endif
 
