@@ -3,7 +3,7 @@
 # wrapper build/.../wine-run sets Wine up for them (its own prefix in the
 # build tree, the library path, Qt's fonts) and becomes the emulator CMake
 # puts before every program of the build it runs.
-if(NOT CMAKE_CROSSCOMPILING OR NOT WIN32 OR CMAKE_CROSSCOMPILING_EMULATOR)
+if(NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR)
   return()
 endif()
 find_program(TESSRA_WINE NAMES wine64 wine)
@@ -12,19 +12,9 @@ if(NOT TESSRA_WINE)
   return()
 endif()
 
-get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(qt_bin_dir "${qt_core_dll}" DIRECTORY)
-set(path_dirs ${qt_bin_dir})
-foreach(dll libstdc++-6.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
-  get_filename_component(dir "${found}" DIRECTORY)
-  list(APPEND path_dirs ${dir})
-endforeach()
-list(REMOVE_DUPLICATES path_dirs)
 # Wine's drive Z: is the Linux root.
 set(windows_dirs "")
-foreach(dir ${path_dirs})
+foreach(dir ${TESSRA_RUNTIME_DIRS})
   string(REPLACE "/" "\\" windows_dir "Z:${dir}")
   list(APPEND windows_dirs "${windows_dir}")
 endforeach()

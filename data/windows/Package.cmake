@@ -1,13 +1,17 @@
 # Builds the Windows installer and the portable zip from a cross-built tree:
 #   cmake -DBUILD_DIR=<build> -DOUT=<folder> -DVERSION=<x.y> -DMAKENSIS=<makensis>
-#         -DNSI=<tessra.nsi> -DICON=<tessra.ico> -P Package.cmake
-# The build is installed (stripped) into OUT/stage; the installer takes its
+#         -DSTRIP=<strip> -DNSI=<tessra.nsi> -DICON=<tessra.ico> -P Package.cmake
+# The build is installed into OUT/stage; the installer takes its
 # files from there, and the zip holds the same files under Tessra-<version>/.
 
 set(stage ${OUT}/stage)
 file(REMOVE_RECURSE ${OUT})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${stage} --strip
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${stage}
   COMMAND_ERROR_IS_FATAL ANY)
+# The program and the libraries beside it without their symbols: a third of
+# the size.
+file(GLOB_RECURSE binaries ${stage}/*.exe ${stage}/*.dll)
+execute_process(COMMAND ${STRIP} --strip-all ${binaries} COMMAND_ERROR_IS_FATAL ANY)
 
 # The installer's file list and the uninstaller's, from what was staged:
 # each folder's files go in with File and out with Delete, and the folders,
@@ -28,12 +32,15 @@ foreach(file ${files})
   string(APPEND install_lines "  SetOutPath \"$INSTDIR${windows_folder}\"\n")
   string(APPEND install_lines "  File \"${stage}/${file}\"\n")
   string(APPEND uninstall_lines "  Delete \"$INSTDIR\\${windows_file}\"\n")
-  list(APPEND folders "${folder}")
+  # The folder and every folder above it.
+  while(NOT folder STREQUAL "")
+    list(APPEND folders "${folder}")
+    cmake_path(GET folder PARENT_PATH folder)
+  endwhile()
   file(SIZE ${stage}/${file} bytes)
   math(EXPR size "${size} + ${bytes}")
 endforeach()
 list(REMOVE_DUPLICATES folders)
-list(REMOVE_ITEM folders "")
 list(SORT folders ORDER DESCENDING)
 foreach(folder ${folders})
   string(REPLACE "/" "\\" windows_folder "${folder}")

@@ -2,14 +2,17 @@
 # a Wine prefix of its own: a silent install (/S); the program, its
 # libraries, the Start-menu entry and the registry keys where Windows looks
 # for them; a puzzle opened through its file type, as a double click in
-# Explorer opens it; and a silent uninstall after which nothing of Tessra is
-# left, neither files nor registry keys.
+# Explorer opens it, which starts the installed program in a window with
+# nothing but its own folder to find its libraries in; and a silent
+# uninstall after which nothing of Tessra is left, neither files nor
+# registry keys. Runs on an X display (xvfb-run).
 #
 #   cmake -DBUILD_DIR=<build dir> -DSCRATCH=<empty dir to fill>
-#         -DWINE_RUN=<build dir>/wine-run -DVERSION=<x.y>
-#         -DSAVED_PUZZLE=<a .sav file> -P CheckWindowsInstaller.cmake
+#         -DWINE=<wine> -DVERSION=<x.y> -DSAVED_PUZZLE=<a .sav file>
+#         -P CheckWindowsInstaller.cmake
 
-foreach(var BUILD_DIR SCRATCH WINE_RUN VERSION SAVED_PUZZLE)
+cmake_minimum_required(VERSION 3.25)
+foreach(var BUILD_DIR SCRATCH WINE VERSION SAVED_PUZZLE)
   if(NOT ${var})
     message(FATAL_ERROR "CheckWindowsInstaller: ${var} is not set")
   endif()
@@ -32,12 +35,13 @@ endif()
 file(REMOVE_RECURSE "${SCRATCH}")
 file(MAKE_DIRECTORY "${SCRATCH}")
 set(prefix "${SCRATCH}/wine")
-set(ENV{TESSRA_WINEPREFIX} "${prefix}")
 set(ENV{WINEPREFIX} "${prefix}")
-set(ENV{QT_QPA_PLATFORM} offscreen)
+set(ENV{WINEDEBUG} -all)
+set(ENV{WINEDLLOVERRIDES} "mscoree,mshtml=;winemenubuilder.exe=d")
+unset(ENV{WINEPATH})
 
 function(wine)
-  execute_process(COMMAND "${WINE_RUN}" ${ARGN} TIMEOUT 300
+  execute_process(COMMAND "${WINE}" ${ARGN} TIMEOUT 300
     RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(REPLACE "\r\n" "\n" out "${out}")
   set(rc "${rc}" PARENT_SCOPE)
@@ -120,21 +124,25 @@ endforeach()
 
 # A puzzle opened as Explorer opens it: `start` asks the shell, which runs
 # the command of the file type. The program runs until it is closed; while
-# it runs, Wine shows its Windows command line as its process's.
+# it runs, Wine shows its Windows command line as its process's, and its
+# main window is on the display.
 set(puzzle "${SCRATCH}/Monday puzzle.sav")
 file(COPY_FILE "${SAVED_PUZZLE}" "${puzzle}")
-execute_process(COMMAND "${WINE_RUN}" start /unix "${puzzle}" TIMEOUT 60)
+execute_process(COMMAND "${WINE}" start /unix "${puzzle}" TIMEOUT 60)
 set(opened FALSE)
-foreach(attempt RANGE 60)
+foreach(attempt RANGE 120)
   execute_process(COMMAND ps -eo args OUTPUT_VARIABLE processes)
-  if(processes MATCHES "Tessra.tessra\\.exe\"? +\"?[A-Z]:[^\n]*Monday puzzle\\.sav")
+  execute_process(COMMAND xwininfo -root -tree OUTPUT_VARIABLE windows)
+  if(processes MATCHES "Tessra.tessra\\.exe\"? +\"?[A-Z]:[^\n]*Monday puzzle\\.sav" AND
+     windows MATCHES "\"Tessra v1\\.0\"")
     set(opened TRUE)
     break()
   endif()
   execute_process(COMMAND "${CMAKE_COMMAND}" -E sleep 0.5)
 endforeach()
 if(NOT opened)
-  fail("opening ${puzzle} did not start the installed tessra.exe with it:\n${processes}")
+  fail("opening ${puzzle} did not start the installed tessra.exe with it in a window:\n"
+       "${processes}\n${windows}")
 endif()
 execute_process(COMMAND wineserver -k)
 wine_idle()
