@@ -14,7 +14,8 @@ import unittest
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 TOOL = os.path.join(ROOT, "scripts", "plant-faults")
 _loader = importlib.machinery.SourceFileLoader("plant_faults", TOOL)
-plant_faults = importlib.util.module_from_spec(importlib.util.spec_from_loader("plant_faults", _loader))
+_spec = importlib.util.spec_from_loader(_loader.name, _loader)
+plant_faults = importlib.util.module_from_spec(_spec)
 _loader.exec_module(plant_faults)
 
 SAMPLE = r"""#include <vector>
