@@ -94,13 +94,16 @@ EXPECTED = [
 # A project of three functions and one test, built and tested as the
 # tool builds and tests Tessra: Twice is tested, Spare is not, and the one
 # fault in Second does not compile (a pair has no element 2). The test
-# hangs on a wrong answer while the file "hang" is in the tree.
+# hangs on a wrong answer while the file "hang" is in the tree; a step of
+# the build stalls on a fault while the file "stall" is.
 PROJECT = {
     ".gitignore": "/build/\n",
     "CMakeLists.txt": """cmake_minimum_required(VERSION 3.25)
 project(Scratch CXX)
 enable_testing()
-add_executable(check src/calc.cpp test/check.cpp)
+add_custom_command(OUTPUT step.h DEPENDS src/calc.cpp
+  COMMAND sh ${PROJECT_SOURCE_DIR}/test/step.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+add_executable(check src/calc.cpp test/check.cpp ${PROJECT_BINARY_DIR}/step.h)
 target_compile_definitions(check PRIVATE HANG="${PROJECT_SOURCE_DIR}/hang"
   HANGING="${PROJECT_BINARY_DIR}/hanging")
 add_test(NAME check COMMAND check)
@@ -126,6 +129,12 @@ int Second(std::pair<int, int> p) {
     return std::get<1>(p);
 }
 """,
+    "test/step.sh": """if [ -e "$1/stall" ] && ! cmp -s "$1/src/calc.cpp" "$1/test/calc.cpp"; then
+    echo $$ > "$2/building"
+    exec sleep 60
+fi
+touch "$2/step.h"
+""",
     "test/check.cpp": """#include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -146,6 +155,9 @@ int main() {
 }
 """,
 }
+
+
+PROJECT["test/calc.cpp"] = PROJECT["src/calc.cpp"]
 
 
 class FaultsFound(unittest.TestCase):
@@ -211,33 +223,47 @@ class Run(unittest.TestCase):
         self.assertEqual(tool.returncode, 0, out)
         self.assertEqual(self.source(self.copy), PROJECT["src/calc.cpp"])
 
+    def stop(self, stall, wait_for, stop):
+        """Runs the tool with the file stall in the tree, waits until the
+        file wait_for in the copy's build holds a process id, calls stop
+        with it and returns the tool's output."""
+        waiting = os.path.join(self.copy, "build", "default", wait_for)
+        open(os.path.join(self.tree, stall), "w").close()
+        try:
+            tool = self.tool("--n", "10", "--seed", "3")
+            while not os.path.exists(waiting) or not os.path.getsize(waiting):
+                if tool.poll() is not None:
+                    self.fail("nothing stalled:\n" + tool.stdout.read())
+                time.sleep(0.05)
+            self.assertNotEqual(self.source(self.copy), PROJECT["src/calc.cpp"])
+            with open(waiting) as f:
+                pid = int(f.read())
+            os.remove(waiting)
+            stop(tool, pid)
+            out = tool.communicate(timeout=20)[0]
+        finally:
+            os.remove(os.path.join(self.tree, stall))
+            if tool.poll() is None:
+                tool.kill()
+                tool.communicate()
+        self.assertNotEqual(tool.returncode, 0)
+        self.assertEqual(self.source(self.copy), PROJECT["src/calc.cpp"])
+        # Whatever the tool had started went with it.
+        deadline = time.monotonic() + 5
+        while time.monotonic() < deadline and _alive(pid):
+            time.sleep(0.05)
+        self.assertFalse(_alive(pid))
+        return out
+
     def test_2_stopped_while_a_test_hangs(self):
         for sig in (signal.SIGINT, signal.SIGTERM):
             with self.subTest(signal=sig.name):
-                hanging = os.path.join(self.copy, "build", "default", "hanging")
-                open(os.path.join(self.tree, "hang"), "w").close()
-                try:
-                    tool = self.tool("--n", "10", "--seed", "3")
-                    while not os.path.exists(hanging) or not os.path.getsize(hanging):
-                        if tool.poll() is not None:
-                            self.fail("no test hung:\n" + tool.stdout.read())
-                        time.sleep(0.05)
-                    self.assertNotEqual(self.source(self.copy), PROJECT["src/calc.cpp"])
-                    tool.send_signal(sig)
-                    out = tool.communicate(timeout=20)[0]
-                finally:
-                    os.remove(os.path.join(self.tree, "hang"))
-                self.assertNotEqual(tool.returncode, 0)
+                out = self.stop("hang", "hanging", lambda tool, pid: tool.send_signal(sig))
                 self.assertIn("stopped; every fault is taken out again", out)
-                self.assertEqual(self.source(self.copy), PROJECT["src/calc.cpp"])
-                # The hanging test went with the tool.
-                with open(hanging) as f:
-                    pid = int(f.read())
-                os.remove(hanging)
-                deadline = time.monotonic() + 5
-                while time.monotonic() < deadline and _alive(pid):
-                    time.sleep(0.05)
-                self.assertFalse(_alive(pid))
+
+    def test_3_the_build_killed(self):
+        out = self.stop("stall", "building", lambda tool, pid: os.kill(pid, signal.SIGKILL))
+        self.assertIn("the build stopped without a compiler error; every fault is taken out", out)
 
 
 def _alive(pid):
