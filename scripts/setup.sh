@@ -7,6 +7,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
+  # scripts/plant-faults and scripts/kill-matrix, and their test
+  python3 git
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
