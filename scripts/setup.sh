@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing, benchmarking and
 # fuzzing Tessra need; with --windows, also what building and testing it for
-# Windows needs (scripts/windows). Safe to run again: it only calls apt-get
+# Windows needs (scripts/windows), and with --play-windows what playing it
+# under Wine needs (scripts/play-windows). Safe to run again: it only calls apt-get
 # when a package is missing. Works as root or through sudo.
 set -euo pipefail
 
@@ -24,7 +25,7 @@ packages=(
 )
 
 case "${1:-}" in
---windows)
+--windows | --play-windows)
   packages+=(
     # The MinGW-w64 cross compilers with the posix thread model, which
     # Qt's threads need, and the tools that read Windows programs.
@@ -37,10 +38,15 @@ case "${1:-}" in
     # A virtual X display, for Wine's first start without a desktop.
     xvfb xauth
   )
+  if [ "$1" = --play-windows ]; then
+    # scripts/play-windows: a window manager, and keys, clicks and
+    # screenshots on the virtual display.
+    packages+=(openbox xdotool imagemagick x11-utils)
+  fi
   ;;
 "") ;;
 *)
-  echo "usage: scripts/setup.sh [--windows]" >&2
+  echo "usage: scripts/setup.sh [--windows | --play-windows]" >&2
   exit 2
   ;;
 esac

@@ -16,9 +16,16 @@ foreach(var DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM)
   unset(ENV{${var}})
 endforeach()
 
+# The time limit ends the program if it opened a window instead of ending;
+# under Wine it also covers the start of Wine's own services, which can take
+# its first program half a minute on a busy machine.
+set(limit 20)
+if(EMULATOR)
+  set(limit 60)
+endif()
+
 function(expect status pattern)
-  # The time limit ends the program if it opened a window instead of ending.
-  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN} TIMEOUT 20
+  execute_process(COMMAND ${EMULATOR} "${PROGRAM}" ${ARGN} TIMEOUT ${limit}
     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
   string(REPLACE "\r\n" "\n" out "${out}")
   string(REPLACE "\r\n" "\n" err "${err}")

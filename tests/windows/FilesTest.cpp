@@ -88,6 +88,11 @@ TEST_F(FilesTest, SaveAndLoadKeepTheWorkAndRefusedPathsChangeNothing) {
     Trigger("SaveAs", Path("to-good.sav"));
     EXPECT_TRUE(errors.isEmpty() && QFileInfo(Path("to-good.sav")).isSymLink());
 #endif
+    // A name no 8-bit code page holds.
+    Trigger("SaveAs", Path("数独 ψ.sav"));
+    Trigger("Load", Path("数独 ψ.sav"));
+    EXPECT_TRUE(errors.isEmpty() && Read("数独 ψ.sav") == Read("good.sav"))
+        << errors.join('\n').toStdString();
     // The real message box shows file text that looks like markup as it is.
     form->SetErrorReporter(nullptr);
     Write("markup.sav", "<b>bold</b>\r\n");
@@ -182,9 +187,8 @@ TEST_F(FilesTest, AFileNamedAtStartLoadsAsLoadDoesOnceTheEventLoopRuns) {
     }
 }
 
-#ifdef Q_OS_UNIX
 // Reading a file to guess its type can wait for ever (the kernel log, for
-// root), so the file dialogs must not read the files they list. By its name
+// root; a device), so the file dialogs must not read the files they list. By its name
 // alone, a .sav file is a puzzle here, whichever other program also claims
 // the name.
 TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
@@ -225,7 +229,6 @@ TEST_F(FilesTest, FileDialogsDoNotReadTheFilesTheyList) {
     EXPECT_FALSE(readSinceMarked("kmsg") || readSinceMarked("game.SAV"));
     EXPECT_EQ(puzzleType.toStdString(), "Tessra puzzle");
 }
-#endif
 
 } // namespace
 } // namespace tessra
