@@ -11,12 +11,14 @@ namespace tessra::test {
 // named pipe, which would block an open until somebody writes to it, and a
 // link to it, through which a save would replace the pipe with a file. On
 // Windows a named pipe that this process serves, the console and the null
-// and serial devices, which Windows finds in every folder.
+// and serial devices, which Windows finds in every folder, and a read-only
+// file, which a save must not replace.
 class SpecialFiles {
   public:
     struct Target {
         const char* menuItem; // "Load" or "SaveAs"
         QString path;
+        const char* why = "not a regular file"; // in the message
     };
 
     explicit SpecialFiles(const QString& folder);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,7 +10,12 @@ namespace tessra::test {
 
 struct SpecialFiles::System {
     HANDLE pipe = INVALID_HANDLE_VALUE;
+    QString readOnly;
 };
+
+namespace {
+const QByteArray ReadOnlyBytes = "kept\r\n";
+} // namespace
 
 SpecialFiles::SpecialFiles(const QString& folder) : system_(std::make_unique<System>()) {
     const QString pipe =
@@ -18,7 +24,13 @@ SpecialFiles::SpecialFiles(const QString& folder) : system_(std::make_unique<Sys
                                      PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
     EXPECT_NE(system_->pipe, INVALID_HANDLE_VALUE);
     const QDir dir(folder);
-    targets_ = {{"Load", pipe},
+    system_->readOnly = dir.filePath("read-only.sav");
+    QFile readOnly(system_->readOnly);
+    EXPECT_TRUE(readOnly.open(QIODevice::WriteOnly) && readOnly.write(ReadOnlyBytes) > 0);
+    readOnly.close();
+    EXPECT_TRUE(readOnly.setPermissions(QFileDevice::ReadOwner));
+    targets_ = {{"SaveAs", system_->readOnly, "is read-only"},
+                {"Load", pipe},
                 {"SaveAs", pipe},
                 {"Load", dir.filePath("CON")},
                 {"SaveAs", dir.filePath("NUL")},
@@ -32,9 +44,11 @@ SpecialFiles::~SpecialFiles() {
 
 // Nobody has connected to the pipe: a client that did, even one gone since,
 // would leave it connected or closing instead of listening. (The pipe does
-// not wait: asked, it answers at once.)
+// not wait: asked, it answers at once.) The read-only file holds what it did.
 bool SpecialFiles::Intact() const {
-    return !ConnectNamedPipe(system_->pipe, nullptr) && GetLastError() == ERROR_PIPE_LISTENING;
+    QFile readOnly(system_->readOnly);
+    return !ConnectNamedPipe(system_->pipe, nullptr) && GetLastError() == ERROR_PIPE_LISTENING &&
+           readOnly.open(QIODevice::ReadOnly) && readOnly.readAll() == ReadOnlyBytes;
 }
 
 struct FailingSaves::System {

@@ -60,8 +60,8 @@ TEST_F(FilesTest, SaveAndLoadKeepTheWorkAndRefusedPathsChangeNothing) {
                              {"SnapShot", "nowhere/x.bmp", "Could not save the picture"},
                              {"SaveAs", "folder.sav"}};
     const test::SpecialFiles special(dir.path());
-    for (const auto& [item, path] : special.Targets()) {
-        rows.push_back({item, path});
+    for (const auto& [item, path, why] : special.Targets()) {
+        rows.push_back({item, path, why});
     }
     for (const auto& [item, name, why] : rows) {
         Trigger(item, QDir(dir.path()).filePath(name));
