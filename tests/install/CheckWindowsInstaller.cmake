@@ -112,10 +112,10 @@ foreach(expected
     "${uninstall_key}|Publisher|the Tessra developers"
     "${uninstall_key}|DisplayIcon|\"${exe}\",0"
     "${uninstall_key}|UninstallString|\"C:\\Program Files\\Tessra\\uninstall.exe\"")
-  string(REPLACE "|" ";" parts "${expected}")
-  list(GET parts 0 key)
-  list(GET parts 1 value)
-  list(GET parts 2 want)
+  string(REPLACE "|" ";" fields "${expected}")
+  list(GET fields 0 key)
+  list(GET fields 1 value)
+  list(GET fields 2 want)
   registry("${key}" "${value}" seen)
   if(NOT seen STREQUAL want)
     fail("${key} ${value}: \"${seen}\", not \"${want}\"")
