@@ -23,12 +23,7 @@ foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI)
 endforeach()
 
 set(app_id io.github.tessra.Tessra)
-set(failure_count 0)
-function(fail text)
-  message(SEND_ERROR "${text}")
-  math(EXPR count "${failure_count} + 1")
-  set(failure_count ${count} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Failures.cmake)
 
 # A stale staging tree could hide a file the install rules no longer install.
 file(REMOVE_RECURSE "${STAGING}")

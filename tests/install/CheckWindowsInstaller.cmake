@@ -18,12 +18,7 @@ foreach(var BUILD_DIR SCRATCH WINE VERSION SAVED_PUZZLE)
   endif()
 endforeach()
 
-set(failure_count 0)
-function(fail text)
-  message(SEND_ERROR "${text}")
-  math(EXPR count "${failure_count} + 1")
-  set(failure_count ${count} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Failures.cmake)
 
 execute_process(COMMAND "${CMAKE_COMMAND}" --build "${BUILD_DIR}" --target windows_packages
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
